@@ -1,0 +1,51 @@
+#include "refdemo.h"
+
+#include <errno.h>
+#include <stdio.h>
+#include <string.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+extern "C" void c_world(void) { printf("\nHello World from C\n"); }
+
+extern "C" void c_w1(int32_t* i, double* d, c_record* r) {
+  printf("Now in function c_w1\n");
+  printf("Hello again from C i = %i\n%lfXXX\n", *i, *d);
+  *i = 56;
+  *d = 3.1415;
+  printf("My record c_i = %i, c_d = %lf\n", r->c_i, r->c_d);
+  r->c_i = 42;
+  r->c_d = 1.2345;
+  printf("My record changed to c_i = %i, c_d = %lf\n", r->c_i, r->c_d);
+  printf("Leaving C\n");
+}
+
+#ifndef REFDEMO_LIBRARY
+// stdout's error indicator is the one record of a lost line; the run is reported as failed
+// here, once, after the last line has been flushed.
+static int report_lost_output(void) {
+  int flush_failed = fflush(stdout) != 0;
+  if (!flush_failed && !ferror(stdout))
+    return 0;
+  if (flush_failed)
+    fprintf(stderr, "refdemo: write error: %s\n", strerror(errno));
+  else
+    fputs("refdemo: write error\n", stderr);
+  return 1;
+}
+
+int main(void) {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  printf("This is the main program in C\n");
+  int32_t integer = 3;
+  double real = 7.23;
+  c_record record = {21, 87.234};
+  c_w1(&integer, &real, &record);
+  printf("End of program\n");
+  return report_lost_output();
+}
+#endif
