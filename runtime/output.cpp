@@ -1,0 +1,3 @@
+#include "runtime.h"
+
+pascalrt_file _p_Output = {1};
