@@ -1,0 +1,34 @@
+/* Module Foo: an exported integer, two line writers and a run-once initialiser, for
+   programs on the pascalrt run-time (start it with _p_initialize first). */
+#ifndef FOO_H
+#define FOO_H
+
+#include <stdint.h>
+
+#if defined(__GNUC__)
+#define FOO_API __attribute__((visibility("default")))
+#else
+#define FOO_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* 0 at load; the module itself never reads or writes it. */
+FOO_API extern int32_t I;
+
+/* Writes the line "Hello world in Pascal". */
+FOO_API void Helloworld(void);
+
+/* Writes the line "Hello1", then stores 99 in *x. */
+FOO_API void Hello(int32_t* x);
+
+/* The module's initialiser: any number of calls, only the first one counts. */
+FOO_API void init_Foo(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
