@@ -1,0 +1,160 @@
+// The installed programs and the C hosts of the run-time, run as a user runs them, with
+// standard output on every kind of sink.
+#include "support/process.h"
+
+#include <signal.h>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+using namespace linkkit_test;
+
+namespace {
+
+struct Program {
+  const char* name;
+  std::string path;
+  const char* golden;
+  const char* failure_prefix; // how its report of a lost line begins
+  int failure_status;
+};
+
+std::vector<Program> programs() {
+  return {
+      {"refdemo", installed("bin/refdemo"), "refdemo.out", "refdemo: write error: ", 1},
+      {"greetprog", installed("bin/greetprog"), "greetprog.out",
+       "greetprog: error 101: disk write error: ", 101},
+      {"foo_host", FOO_HOST, "foo_host.out", "foo_host: error 101: disk write error: ", 101},
+  };
+}
+
+void PrintTo(const Program& program, std::ostream* out) { *out << program.name; }
+
+std::string golden(const Program& program) {
+  return read_file(source_file(std::string("golden/") + program.golden));
+}
+
+std::string as_on_a_terminal(const std::string& text) {
+  return std::regex_replace(text, std::regex("\n"), "\r\n");
+}
+
+class EachProgram : public testing::TestWithParam<Program> {};
+
+TEST_P(EachProgram, WritesItsLinesExactlyToAFileAPipeAndATerminal) {
+  const Program& program = GetParam();
+  for (Sink sink : {Sink::file, Sink::pipe, Sink::terminal, Sink::dev_null}) {
+    SCOPED_TRACE(static_cast<int>(sink));
+    const Outcome run = run_program({program.path}, sink);
+    const std::string expected = sink == Sink::dev_null   ? ""
+                                 : sink == Sink::terminal ? as_on_a_terminal(golden(program))
+                                                          : golden(program);
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+TEST_P(EachProgram, ReportsALostLineOnceAndFails) {
+  const Program& program = GetParam();
+  const std::pair<Sink, const char*> faults[] = {
+      {Sink::dev_full, "No space left on device"},
+      {Sink::closed, "Bad file descriptor"},
+      {Sink::read_only, "Bad file descriptor"},
+      {Sink::broken_pipe_ignored, "Broken pipe"},
+  };
+  for (const auto& [sink, cause] : faults) {
+    SCOPED_TRACE(cause);
+    const Outcome run = run_program({program.path}, sink);
+    EXPECT_EQ(run.err, program.failure_prefix + std::string(cause) + "\n");
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, program.failure_status);
+  }
+}
+
+TEST_P(EachProgram, DiesOfSigpipeWithoutACoreWhenThePipeHasNoReader) {
+  const Outcome run = run_program({GetParam().path}, Sink::broken_pipe);
+  EXPECT_FALSE(run.exited);
+  EXPECT_EQ(run.status, SIGPIPE);
+  EXPECT_FALSE(run.core_dumped);
+  EXPECT_EQ(run.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kit, EachProgram, testing::ValuesIn(programs()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Refdemo, IgnoresItsArguments) {
+  const Outcome run = run_program({installed("bin/refdemo"), "-x", "--help", ""});
+  EXPECT_EQ(run.out, read_file(source_file("golden/refdemo.out")));
+  EXPECT_EQ(run.out.find("\n\n"), std::string::npos);
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(Greetprog, IgnoresItsArguments) {
+  const Outcome run = run_program({installed("bin/greetprog"), "-x", "--help", ""});
+  EXPECT_EQ(run.out, "Hello world from a Pascal program\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(FooHost, WritesAMillionLinesIntoAPipeWithNothingLost) {
+  const Outcome run = run_program({FOO_HOST, "1000000"}, Sink::pipe);
+  EXPECT_EQ(run.status, 0);
+  ASSERT_EQ(run.out.size(), 22u * 1000000);
+  std::string expected;
+  for (int n = 0; n < 1000; ++n)
+    expected += "Hello world in Pascal\n";
+  for (size_t at = 0; at < run.out.size(); at += expected.size())
+    ASSERT_EQ(run.out.compare(at, expected.size(), expected), 0) << "at byte " << at;
+}
+
+// The run-time under calls in every order a C program may make them.
+struct ProbeCase {
+  const char* name;
+  std::vector<std::string> actions;
+  Sink sink;
+  const char* out;
+  const char* err;
+  int status;
+};
+
+const ProbeCase probe_cases[] = {
+    {"finalize_twice", {"init", "line", "finalize", "finalize"}, Sink::file, "probe line\n", "",
+     0},
+    {"write_before_initialize", {"line", "finalize"}, Sink::dev_full, "",
+     "pascalrt: error 101: disk write error: No space left on device\n", 101},
+    {"initialize_twice", {"init", "init-other", "line", "finalize"}, Sink::dev_full, "",
+     "runtime_probe: error 101: disk write error: No space left on device\n", 101},
+    {"check_with_nothing_pending", {"init", "check", "line", "finalize"}, Sink::file,
+     "probe line\n", "", 0},
+    {"check_keeps_written_lines", {"init", "line", "pending=120", "check"}, Sink::file,
+     "probe line\n", "runtime_probe: error 120: unknown write item\n", 120},
+    {"finalize_reports_pending", {"init", "line", "pending=122", "finalize"}, Sink::file,
+     "probe line\n", "runtime_probe: error 122: null text address\n", 122},
+    {"status_kept_below_126", {"init", "pending=256", "check"}, Sink::file, "",
+     "runtime_probe: error 256: I/O error\n", 1},
+    {"lost_printf_line_fails_finalize", {"init", "printf", "finalize"}, Sink::dev_full, "",
+     "runtime_probe: error 101: disk write error: No space left on device\n", 101},
+    {"printf_and_lines_in_call_order", {"init", "printf", "line", "printf", "finalize"},
+     Sink::pipe, "C line\nprobe line\nC line\n", "", 0},
+};
+
+void PrintTo(const ProbeCase& c, std::ostream* out) { *out << c.name; }
+
+class RuntimeProbe : public testing::TestWithParam<ProbeCase> {};
+
+TEST_P(RuntimeProbe, GivesTheDocumentedOutputMessageAndStatus) {
+  const ProbeCase& c = GetParam();
+  std::vector<std::string> argv = {RUNTIME_PROBE};
+  argv.insert(argv.end(), c.actions.begin(), c.actions.end());
+  const Outcome run = run_program(argv, c.sink);
+  EXPECT_EQ(run.out, c.out);
+  EXPECT_EQ(run.err, c.err);
+  EXPECT_TRUE(run.exited);
+  EXPECT_EQ(run.status, c.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calls, RuntimeProbe, testing::ValuesIn(probe_cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

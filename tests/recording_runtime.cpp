@@ -1,0 +1,125 @@
+#include "recording_runtime.h"
+
+#include "pascalrt.h"
+
+#include <signal.h>
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/mman.h>
+
+#include <fstream>
+#include <sstream>
+
+// The marker fills a page of its own, so that it can be made unreadable alone.
+asm(".pushsection .data.linkkit_marker,\"aw\"\n"
+    ".balign 4096\n"
+    ".globl __GPC_RTS_VERSION_20030830__\n"
+    "__GPC_RTS_VERSION_20030830__: .long 20030830\n"
+    ".balign 4096\n"
+    ".popsection\n");
+
+pascalrt_file _p_Output = {1};
+int32_t _p_InOutRes = 0;
+
+namespace recording {
+
+std::vector<Call> calls;
+int32_t result_after_write = 0;
+std::function<void()> on_write, on_check, on_do_init_proc;
+
+void reset() {
+  calls.clear();
+  result_after_write = 0;
+  on_write = on_check = on_do_init_proc = nullptr;
+  _p_InOutRes = 0;
+}
+
+namespace {
+
+void* marker_page() { return &__GPC_RTS_VERSION_20030830__; }
+
+void record(const char* name, std::vector<intptr_t> args = {}) {
+  calls.push_back({name, std::move(args), "", false, false});
+}
+
+void on_fault(int, siginfo_t* info, void*) {
+  if (info->si_addr != marker_page())
+    abort();
+  mprotect(marker_page(), 4096, PROT_READ | PROT_WRITE);
+  record("marker");
+}
+
+bool read_only(const void* address) {
+  std::ifstream maps("/proc/self/maps");
+  std::string line;
+  const auto at = reinterpret_cast<uintptr_t>(address);
+  while (std::getline(maps, line)) {
+    uintptr_t from = 0, to = 0;
+    char perms[5] = {};
+    if (sscanf(line.c_str(), "%zx-%zx %4s", &from, &to, perms) == 3 && at >= from && at < to)
+      return perms[1] == '-';
+  }
+  return false;
+}
+
+} // namespace
+
+void watch_marker() {
+  struct sigaction action = {};
+  action.sa_sigaction = on_fault;
+  action.sa_flags = SA_SIGINFO;
+  sigaction(SIGSEGV, &action, nullptr);
+  mprotect(marker_page(), 4096, PROT_NONE);
+}
+
+} // namespace recording
+
+using recording::record;
+
+void _p_initialize(int32_t argc, char** argv, char** envp) {
+  record("_p_initialize",
+         {argc, reinterpret_cast<intptr_t>(argv), reinterpret_cast<intptr_t>(envp)});
+}
+
+void _p_DoInitProc(void) {
+  record("_p_DoInitProc");
+  if (recording::on_do_init_proc)
+    recording::on_do_init_proc();
+}
+
+void _p_finalize(void) { record("_p_finalize"); }
+
+void _p_CheckInOutRes(void) {
+  record("_p_CheckInOutRes", {_p_InOutRes});
+  if (recording::on_check)
+    recording::on_check();
+}
+
+// Records the file, the flags, the count and every item; a text item's two data words
+// follow its code.
+void _p_Internal_Write(pascalrt_file* file, int32_t flags, int32_t count, ...) {
+  std::vector<intptr_t> args = {reinterpret_cast<intptr_t>(file), flags, count};
+  recording::Call call = {"_p_Internal_Write", {}, "", false, false};
+  va_list items;
+  va_start(items, count);
+  for (int32_t n = 0; n < count; ++n) {
+    const int32_t code = va_arg(items, int32_t);
+    args.push_back(code);
+    if (code != PASCALRT_ITEM_TEXT)
+      continue;
+    const char* text = va_arg(items, const char*);
+    const int32_t length = va_arg(items, int32_t);
+    args.push_back(reinterpret_cast<intptr_t>(text));
+    args.push_back(length);
+    call.text.assign(text, static_cast<size_t>(length));
+    call.text_terminated = text[length] == '\0';
+    call.text_read_only = recording::read_only(text);
+  }
+  va_end(items);
+  call.args = std::move(args);
+  recording::calls.push_back(std::move(call));
+  if (recording::on_write)
+    recording::on_write();
+  _p_InOutRes = recording::result_after_write;
+}

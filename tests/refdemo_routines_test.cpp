@@ -1,0 +1,72 @@
+// c_w1 and c_world called in this process through librefdemo.
+#include "refdemo.h"
+#include "support/process.h"
+
+#include <gtest/gtest.h>
+
+using linkkit_test::capture_stdout;
+
+namespace {
+
+const char* const record_lines = "My record changed to c_i = 42, c_d = 1.234500\n"
+                                 "Leaving C\n";
+
+TEST(CW1, PrintsWhatItIsHandedAndLeavesItsConstants) {
+  int32_t integer = 3;
+  double real = 7.23;
+  c_record record = {21, 87.234};
+  EXPECT_EQ(capture_stdout([&] { c_w1(&integer, &real, &record); }),
+            std::string("Now in function c_w1\n"
+                        "Hello again from C i = 3\n"
+                        "7.230000XXX\n"
+                        "My record c_i = 21, c_d = 87.234000\n") +
+                record_lines);
+  EXPECT_EQ(integer, 56);
+  EXPECT_EQ(real, 3.1415);
+  EXPECT_EQ(record.c_i, 42);
+  EXPECT_EQ(record.c_d, 1.2345);
+}
+
+TEST(CW1, PrintsOtherValuesInTheSameFormats) {
+  int32_t integer = -2147483647 - 1;
+  double real = -0.5;
+  c_record record = {2147483647, 1e15};
+  EXPECT_EQ(capture_stdout([&] { c_w1(&integer, &real, &record); }),
+            std::string("Now in function c_w1\n"
+                        "Hello again from C i = -2147483648\n"
+                        "-0.500000XXX\n"
+                        "My record c_i = 2147483647, c_d = 1000000000000000.000000\n") +
+                record_lines);
+}
+
+TEST(CW1, StoresToTheIntegerComeBeforeTheRecordIsPrinted) {
+  double real = 7.23;
+  c_record record = {21, 87.234};
+  const std::string out = capture_stdout([&] { c_w1(&record.c_i, &real, &record); });
+  EXPECT_NE(out.find("Hello again from C i = 21\n"), std::string::npos);
+  EXPECT_NE(out.find("My record c_i = 56, c_d = 87.234000\n"), std::string::npos);
+  EXPECT_EQ(record.c_i, 42);
+  EXPECT_EQ(real, 3.1415);
+}
+
+TEST(CW1, StoresToTheDoubleComeBeforeTheRecordIsPrinted) {
+  int32_t integer = 3;
+  c_record record = {21, 87.234};
+  const std::string out = capture_stdout([&] { c_w1(&integer, &record.c_d, &record); });
+  EXPECT_NE(out.find("\n87.234000XXX\n"), std::string::npos);
+  EXPECT_NE(out.find("My record c_i = 21, c_d = 3.141500\n"), std::string::npos);
+  EXPECT_EQ(record.c_d, 1.2345);
+  EXPECT_EQ(integer, 56);
+}
+
+TEST(CWorld, PrintsAnEmptyLineThenTheGreeting) {
+  EXPECT_EQ(capture_stdout([] { c_world(); }), "\nHello World from C\n");
+}
+
+TEST(CRecord, HasTheLayoutThatTheHeaderStates) {
+  EXPECT_EQ(offsetof(c_record, c_d), static_cast<size_t>(REFDEMO_C_D_OFFSET));
+  EXPECT_EQ(sizeof(c_record), static_cast<size_t>(REFDEMO_RECORD_SIZE));
+  EXPECT_EQ(sizeof(c_record), sizeof(void*) == 4 ? 12u : 16u);
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+// The real run-time in this process: decoding of write items, the pending result, a
+// failing stream and the registry of initialisation procedures.
+#include "pascalrt.h"
+#include "support/process.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdio_ext.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using linkkit_test::capture_stdout;
+
+namespace {
+
+pascalrt_file other_file = {1};
+
+struct WriteCase {
+  const char* name;
+  void (*write)();
+  std::string out;
+  int32_t result;
+};
+
+// Each bad item stops the write at that item; what came before it is written.
+const WriteCase write_cases[] = {
+    {"text_and_line_end",
+     [] { _p_Internal_Write(&_p_Output, 784, 2, 17, "Hello", 5, 22); }, "Hello\n", 0},
+    {"exactly_length_bytes", [] { _p_Internal_Write(&_p_Output, 784, 1, 17, "abcdef", 3); },
+     "abc", 0},
+    {"text_with_zero_bytes", [] { _p_Internal_Write(&_p_Output, 784, 1, 17, "a\0b", 3); },
+     std::string("a\0b", 3), 0},
+    {"empty_text", [] { _p_Internal_Write(&_p_Output, 784, 2, 17, "", 0, 22); }, "\n", 0},
+    {"many_items",
+     [] { _p_Internal_Write(&_p_Output, 784, 5, 17, "a", 1, 22, 22, 17, "bc", 2, 22); },
+     "a\n\nbc\n", 0},
+    {"count_zero", [] { _p_Internal_Write(&_p_Output, 784, 0); }, "", 0},
+    {"other_flags", [] { _p_Internal_Write(&_p_Output, 0, 1, 22); }, "\n", 0},
+    {"unknown_code", [] { _p_Internal_Write(&_p_Output, 784, 3, 17, "ab", 2, 18, 22); }, "ab",
+     PASCALRT_E_UNKNOWN_ITEM},
+    {"negative_length", [] { _p_Internal_Write(&_p_Output, 784, 2, 17, "ab", -1, 22); }, "",
+     PASCALRT_E_NEGATIVE_LENGTH},
+    {"null_text",
+     [] { _p_Internal_Write(&_p_Output, 784, 2, 17, static_cast<const char*>(nullptr), 0, 22); },
+     "", PASCALRT_E_NULL_TEXT},
+    {"other_file", [] { _p_Internal_Write(&other_file, 784, 2, 17, "ab", 2, 22); }, "",
+     PASCALRT_E_FILE_NOT_OUTPUT},
+    {"null_file", [] { _p_Internal_Write(nullptr, 784, 1, 22); }, "",
+     PASCALRT_E_FILE_NOT_OUTPUT},
+    {"negative_count", [] { _p_Internal_Write(&_p_Output, 784, -2, 22, 22); }, "",
+     PASCALRT_E_NEGATIVE_COUNT},
+};
+
+void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.name; }
+
+class InternalWrite : public testing::TestWithParam<WriteCase> {
+protected:
+  void SetUp() override { _p_InOutRes = 0; }
+  void TearDown() override { _p_InOutRes = 0; }
+};
+
+TEST_P(InternalWrite, WritesItsItemsOrLeavesADistinctCode) {
+  const WriteCase& c = GetParam();
+  EXPECT_EQ(capture_stdout(c.write), c.out);
+  EXPECT_EQ(_p_InOutRes, c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, InternalWrite, testing::ValuesIn(write_cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InternalWriteWhileAResultIsPending, WritesNothingAndKeepsTheFirstCode) {
+  _p_InOutRes = PASCALRT_E_NULL_TEXT;
+  EXPECT_EQ(capture_stdout([] { _p_Internal_Write(&_p_Output, 784, 2, 17, "ab", 2, 22); }), "");
+  _p_Internal_Write(&_p_Output, 784, 1, 99);
+  EXPECT_EQ(_p_InOutRes, PASCALRT_E_NULL_TEXT);
+  _p_InOutRes = 0;
+}
+
+TEST(InternalWriteOnAFailingStream, LeavesTheWriteErrorCode) {
+  const std::string big(1 << 17, 'x'); // larger than stdout's buffer: written during the call
+  fflush(stdout);
+  int saved = dup(1);
+  int full = open("/dev/full", O_WRONLY);
+  dup2(full, 1);
+  close(full);
+  _p_InOutRes = 0;
+  _p_Internal_Write(&_p_Output, 784, 2, 17, big.data(), static_cast<int32_t>(big.size()), 22);
+  const int32_t result = _p_InOutRes;
+  __fpurge(stdout);
+  clearerr(stdout);
+  dup2(saved, 1);
+  close(saved);
+  _p_InOutRes = 0;
+  EXPECT_EQ(result, PASCALRT_E_WRITE_FAILED);
+}
+
+std::string init_log;
+
+TEST(DoInitProc, RunsEachProcedureOnceInTheOrderOfRegistration) {
+  ASSERT_EQ(_p_AddInitProc([] {
+              init_log += "A(";
+              _p_AddInitProc([] { init_log += "C"; });
+              _p_DoInitProc();
+              init_log += ")";
+            }),
+            0);
+  ASSERT_EQ(_p_AddInitProc([] { init_log += "B"; }), 0);
+  _p_DoInitProc();
+  _p_DoInitProc();
+  EXPECT_EQ(init_log, "A(BC)");
+
+  EXPECT_EQ(_p_AddInitProc(nullptr), -1);
+  int32_t accepted = 3;
+  while (_p_AddInitProc([] { init_log += "."; }) == 0)
+    ++accepted;
+  EXPECT_EQ(accepted, PASCALRT_MAX_INIT_PROCS);
+  _p_DoInitProc();
+  EXPECT_EQ(init_log, "A(BC)" + std::string(PASCALRT_MAX_INIT_PROCS - 3, '.'));
+}
+
+} // namespace

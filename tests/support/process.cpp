@@ -1,0 +1,166 @@
+#include "process.h"
+
+#include <fcntl.h>
+#include <pty.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace linkkit_test {
+namespace {
+
+std::string temp_path(const char* tag) {
+  std::string path = std::string(P_tmpdir) + "/linkkit-" + tag + "-XXXXXX";
+  int fd = mkstemp(path.data());
+  if (fd < 0)
+    throw std::runtime_error("mkstemp failed");
+  close(fd);
+  return path;
+}
+
+std::string drain(int fd) {
+  std::string data;
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n > 0)
+      data.append(buffer, static_cast<size_t>(n));
+    else if (n == 0 || errno != EINTR)
+      break; // a terminal whose program has gone reads as EIO
+  }
+  return data;
+}
+
+// Runs in the child, between fork and exec: only async-signal-safe calls.
+[[noreturn]] void exec_child(const std::vector<char*>& args, Sink sink, int out_fd,
+                             int err_fd) {
+  dup2(err_fd, 2);
+  signal(SIGPIPE, sink == Sink::broken_pipe_ignored ? SIG_IGN : SIG_DFL);
+  if (sink == Sink::closed)
+    close(1);
+  else if (sink != Sink::terminal)
+    dup2(out_fd, 1);
+  execv(args[0], args.data());
+  _exit(127);
+}
+
+} // namespace
+
+Outcome run_program(const std::vector<std::string>& argv, Sink sink) {
+  std::vector<char*> args;
+  static char emulator[] = LINKKIT_EMULATOR;
+  if (emulator[0] != '\0')
+    args.push_back(emulator);
+  for (const std::string& arg : argv)
+    args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+
+  const std::string err_path = temp_path("err");
+  const std::string out_path = temp_path("out");
+  int err_fd = open(err_path.c_str(), O_WRONLY | O_TRUNC);
+  int out_fd = -1;
+  int read_fd = -1;
+  int pipe_fds[2] = {-1, -1};
+  switch (sink) {
+  case Sink::file:
+    out_fd = open(out_path.c_str(), O_WRONLY | O_TRUNC);
+    break;
+  case Sink::dev_null:
+    out_fd = open("/dev/null", O_WRONLY);
+    break;
+  case Sink::dev_full:
+    out_fd = open("/dev/full", O_WRONLY);
+    break;
+  case Sink::read_only:
+    out_fd = open(out_path.c_str(), O_RDONLY);
+    break;
+  case Sink::pipe:
+  case Sink::broken_pipe:
+  case Sink::broken_pipe_ignored:
+    if (pipe(pipe_fds) != 0)
+      throw std::runtime_error("pipe failed");
+    out_fd = pipe_fds[1];
+    read_fd = pipe_fds[0];
+    if (sink != Sink::pipe) {
+      close(read_fd);
+      read_fd = -1;
+    }
+    break;
+  case Sink::closed:
+  case Sink::terminal:
+    break;
+  }
+
+  pid_t pid;
+  if (sink == Sink::terminal) {
+    pid = forkpty(&read_fd, nullptr, nullptr, nullptr);
+    if (pid == 0)
+      exec_child(args, sink, -1, err_fd);
+  } else {
+    pid = fork();
+    if (pid == 0)
+      exec_child(args, sink, out_fd, err_fd);
+  }
+  if (pid < 0)
+    throw std::runtime_error("fork failed");
+  if (out_fd >= 0)
+    close(out_fd);
+  close(err_fd);
+
+  Outcome result;
+  if (read_fd >= 0) {
+    result.out = drain(read_fd);
+    close(read_fd);
+  }
+  int wstatus = 0;
+  while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
+  }
+  result.exited = WIFEXITED(wstatus);
+  result.status = result.exited ? WEXITSTATUS(wstatus) : WTERMSIG(wstatus);
+  result.core_dumped = WIFSIGNALED(wstatus) && WCOREDUMP(wstatus);
+  if (sink == Sink::file)
+    result.out = read_file(out_path);
+  result.err = read_file(err_path);
+  unlink(err_path.c_str());
+  unlink(out_path.c_str());
+  return result;
+}
+
+std::string capture_stdout(const std::function<void()>& fn) {
+  fflush(stdout);
+  const std::string path = temp_path("capture");
+  int saved = dup(1);
+  int fd = open(path.c_str(), O_WRONLY | O_TRUNC);
+  dup2(fd, 1);
+  close(fd);
+  fn();
+  fflush(stdout);
+  dup2(saved, 1);
+  close(saved);
+  std::string captured = read_file(path);
+  unlink(path.c_str());
+  return captured;
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream data;
+  data << in.rdbuf();
+  return data.str();
+}
+
+std::string installed(const std::string& relative) {
+  return std::string(LINKKIT_PREFIX) + "/" + relative;
+}
+
+std::string source_file(const std::string& relative) {
+  return std::string(LINKKIT_TEST_SOURCE_DIR) + "/" + relative;
+}
+
+} // namespace linkkit_test

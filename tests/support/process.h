@@ -1,0 +1,46 @@
+// Runs the kit's programs with standard output on a chosen sink, and captures what a call
+// in this process prints.
+#ifndef LINKKIT_TESTS_PROCESS_H
+#define LINKKIT_TESTS_PROCESS_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace linkkit_test {
+
+enum class Sink {
+  file,
+  pipe,
+  dev_null,
+  terminal,
+  dev_full,
+  closed,
+  read_only,
+  broken_pipe,         // the reader has gone, SIGPIPE at its default
+  broken_pipe_ignored, // the reader has gone, SIGPIPE ignored
+};
+
+struct Outcome {
+  std::string out; // what reached the file, pipe or terminal
+  std::string err;
+  bool exited = false;
+  int status = -1; // the exit status, or the signal that ended the program
+  bool core_dumped = false;
+};
+
+Outcome run_program(const std::vector<std::string>& argv, Sink sink = Sink::file);
+
+// What fn printed on stdout in this process.
+std::string capture_stdout(const std::function<void()>& fn);
+
+std::string read_file(const std::string& path);
+
+// A path inside the install tree of the kit under test.
+std::string installed(const std::string& relative);
+
+std::string source_file(const std::string& relative);
+
+} // namespace linkkit_test
+
+#endif
