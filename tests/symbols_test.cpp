@@ -100,6 +100,10 @@ TEST(Greetprog, DefinesItsNamesKeepsTheMarkerAndNeedsTheCLibraryAlone) {
   EXPECT_EQ(needed(program), Names{"libc.so.6"});
 }
 
+TEST(Greetprog, KeepsTheMarkerWhenOptimisedAcrossObjectsAndSections) {
+  EXPECT_EQ(defined(GREETPROG_LTO).count("__GPC_RTS_VERSION_20030830__"), 1u);
+}
+
 TEST(Refdemo, DefinesItsRoutinesUndecoratedAndNeedsTheCLibraryAlone) {
   const std::string program = installed("bin/refdemo");
   EXPECT_TRUE(has(defined(program), {"main", "c_w1", "c_world"}));
