@@ -11,7 +11,7 @@ static void write_text(const char* text, int32_t length) {
     pascalrt::put_text(text, static_cast<size_t>(length));
 }
 
-void _p_Internal_Write(pascalrt_file* file, int32_t flags, int32_t count, ...) {
+void _p_Internal_Write(const pascalrt_file* file, int32_t flags, int32_t count, ...) {
   (void)flags; // every writer of the kit passes PASCALRT_WRITE_PLAIN, the only kind there is
   if (_p_InOutRes != 0)
     return;

@@ -2,7 +2,11 @@
 // standard output on every kind of sink.
 #include "support/process.h"
 
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +77,15 @@ TEST_P(EachProgram, ReportsALostLineOnceAndFails) {
   }
 }
 
+TEST_P(EachProgram, WritesNothingTwiceWhenTheSinkFillsUpMidLine) {
+  const Program& program = GetParam();
+  const Outcome run = run_program({program.path}, Sink::file_of_20_bytes);
+  EXPECT_EQ(run.out, golden(program).substr(0, 20));
+  EXPECT_EQ(run.err, program.failure_prefix + std::string("File too large\n"));
+  EXPECT_TRUE(run.exited);
+  EXPECT_EQ(run.status, program.failure_status);
+}
+
 TEST_P(EachProgram, DiesOfSigpipeWithoutACoreWhenThePipeHasNoReader) {
   const Outcome run = run_program({GetParam().path}, Sink::broken_pipe);
   EXPECT_FALSE(run.exited);
@@ -106,6 +119,48 @@ TEST(FooHost, WritesAMillionLinesIntoAPipeWithNothingLost) {
     expected += "Hello world in Pascal\n";
   for (size_t at = 0; at < run.out.size(); at += expected.size())
     ASSERT_EQ(run.out.compare(at, expected.size(), expected), 0) << "at byte " << at;
+}
+
+// Reads the terminal until text has come, or the program has ended and closed it.
+std::string read_terminal_until(int terminal, const std::string& text = "\x01 at the end") {
+  std::string seen;
+  char buffer[256];
+  // Only a guard against hanging: a line-buffered program answers at once.
+  while (seen.find(text) == std::string::npos) {
+    pollfd ready = {terminal, POLLIN, 0};
+    if (poll(&ready, 1, 60000) != 1)
+      break;
+    const ssize_t n = read(terminal, buffer, sizeof buffer);
+    if (n <= 0)
+      break;
+    seen.append(buffer, static_cast<size_t>(n));
+  }
+  return seen;
+}
+
+TEST(FooHost, ShowsEachLineOnATerminalAsSoonAsItIsWritten) {
+  int terminal = -1;
+  const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    static char emulator[] = LINKKIT_EMULATOR, host[] = FOO_HOST, wait[] = "wait";
+    char* with_emulator[] = {emulator, host, wait, nullptr};
+    char* without[] = {host, wait, nullptr};
+    char** argv = emulator[0] != '\0' ? with_emulator : without;
+    execv(argv[0], argv);
+    _exit(127);
+  }
+  // The program now waits for a line of input, its first line still unflushed unless the
+  // terminal made stdout line-buffered.
+  const std::string first = read_terminal_until(terminal, "\r\n");
+  EXPECT_EQ(first, "Hello world in Pascal\r\n");
+  ASSERT_EQ(write(terminal, "\n", 1), 1);
+  const std::string rest = read_terminal_until(terminal);
+  EXPECT_EQ(rest, "\r\nHello1\r\n"); // the terminal's echo of our line, then Hello's line
+  close(terminal);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 // The run-time under calls in every order a C program may make them.

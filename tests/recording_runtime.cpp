@@ -98,7 +98,7 @@ void _p_CheckInOutRes(void) {
 
 // Records the file, the flags, the count and every item; a text item's two data words
 // follow its code.
-void _p_Internal_Write(pascalrt_file* file, int32_t flags, int32_t count, ...) {
+void _p_Internal_Write(const pascalrt_file* file, int32_t flags, int32_t count, ...) {
   std::vector<intptr_t> args = {reinterpret_cast<intptr_t>(file), flags, count};
   recording::Call call = {"_p_Internal_Write", {}, "", false, false};
   va_list items;

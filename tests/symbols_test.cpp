@@ -1,30 +1,16 @@
 // The names that the kit's objects, libraries and programs define, refer to and need.
 #include "support/process.h"
 
-#include <stdio.h>
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <sstream>
 
+using linkkit_test::command_output;
 using linkkit_test::installed;
 using Names = std::set<std::string>;
 
 namespace {
-
-std::string command_output(const std::string& command) {
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr)
-    return "";
-  std::string out;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-    out.append(buffer, n);
-  EXPECT_EQ(pclose(pipe), 0) << command;
-  return out;
-}
 
 // Symbols that the x86 toolchain itself puts in position-independent 32-bit code.
 bool toolchain_name(const std::string& name) {

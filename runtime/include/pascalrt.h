@@ -62,7 +62,8 @@ PASCALRT_API void _p_DoInitProc(void);
 PASCALRT_API int32_t _p_AddInitProc(void (*proc)(void));
 
 /* Writes count items to file. While _p_InOutRes holds a code, writes nothing. */
-PASCALRT_API void _p_Internal_Write(pascalrt_file* file, int32_t flags, int32_t count, ...);
+PASCALRT_API void _p_Internal_Write(const pascalrt_file* file, int32_t flags, int32_t count,
+                                    ...);
 
 /* Returns at once when _p_InOutRes is 0; otherwise reports it on standard error and ends
    the process with it as the exit status. */

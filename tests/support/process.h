@@ -15,6 +15,7 @@ enum class Sink {
   dev_null,
   terminal,
   dev_full,
+  file_of_20_bytes,    // a file that takes 20 bytes, then refuses with EFBIG
   closed,
   read_only,
   broken_pipe,         // the reader has gone, SIGPIPE at its default
@@ -35,6 +36,9 @@ Outcome run_program(const std::vector<std::string>& argv, Sink sink = Sink::file
 std::string capture_stdout(const std::function<void()>& fn);
 
 std::string read_file(const std::string& path);
+
+// What a shell command printed on stdout; a failing command fails the current test.
+std::string command_output(const std::string& command);
 
 // A path inside the install tree of the kit under test.
 std::string installed(const std::string& relative);
