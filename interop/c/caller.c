@@ -17,12 +17,19 @@ int main(int argc, char** argv, char** envp) {
 
   init_Foo();
   init_Foo();
-  printf("I before: %d\n", (int)I);
+  const int32_t i_before = I;
+  printf("I before: %d\n", (int)i_before);
   int32_t x = 0;
   Helloworld();
   Hello(&x);
   Hello(&I);
   printf("x = %d, I = %d\n", (int)x, (int)I);
   _p_finalize();
+
+  if (integer != 56 || real != 3.1415 || record.c_i != 42 || record.c_d != 1.2345 || x != 99 ||
+      i_before != 0 || I != 99) {
+    fputs("caller: a value left behind is wrong\n", stderr);
+    return 1;
+  }
   return 0;
 }

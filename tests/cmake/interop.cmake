@@ -1,0 +1,10 @@
+# Builds a caller with its language's own tool, then runs it and compares its output.
+# cmake -D BUILD=interop/<language>/build -D PREFIX=... -D WORKDIR=... -D GOLDEN=...
+#   [-D EMULATOR=...] -P interop.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/compare.cmake)
+file(REMOVE_RECURSE ${WORKDIR})
+execute_process(COMMAND sh ${BUILD} ${PREFIX} ${WORKDIR} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${BUILD} failed (${status})")
+endif()
+expect_output(${WORKDIR}/caller ${GOLDEN})
