@@ -36,7 +36,11 @@ TEST_P(Hardened, HasFullRelroNxPieCanariesAndFortifiedCalls) {
   if (field(report, "canary") != "yes") {
     EXPECT_TRUE(compiled_with(file, "-fstack-protector-strong"));
   }
-  EXPECT_EQ(field(report, "fortified"), field(report, "fortify-able"));
+  // checksec's own verdict: some call fortified, or none that could be. A memcpy into a
+  // buffer whose size the compiler cannot see stays unfortified either way.
+  if (field(report, "fortify-able") != "0") {
+    EXPECT_EQ(field(report, "fortify_source"), "yes");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kit, Hardened,
