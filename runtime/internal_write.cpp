@@ -2,13 +2,24 @@
 
 #include <stdarg.h>
 
-static void write_text(const char* text, int32_t length) {
-  if (text == nullptr)
-    pascalrt::fail(PASCALRT_E_NULL_TEXT, 0);
-  else if (length < 0)
-    pascalrt::fail(PASCALRT_E_NEGATIVE_LENGTH, 0);
-  else
-    pascalrt::put_text(text, static_cast<size_t>(length));
+// Writes the items until one fails; an unknown code says nothing of what follows it.
+static void write_items(va_list items, int32_t count) {
+  for (; count > 0 && _p_InOutRes == 0; --count) {
+    const int32_t code = va_arg(items, int32_t);
+    if (code == PASCALRT_ITEM_TEXT) {
+      const char* text = va_arg(items, const char*);
+      const int32_t length = va_arg(items, int32_t);
+      if (text == nullptr)
+        return pascalrt::fail(PASCALRT_E_NULL_TEXT, 0);
+      if (length < 0)
+        return pascalrt::fail(PASCALRT_E_NEGATIVE_LENGTH, 0);
+      pascalrt::put_text(text, static_cast<size_t>(length));
+    } else if (code == PASCALRT_ITEM_LINE_END) {
+      pascalrt::put_line_end();
+    } else {
+      return pascalrt::fail(PASCALRT_E_UNKNOWN_ITEM, 0);
+    }
+  }
 }
 
 void _p_Internal_Write(const pascalrt_file* file, int32_t flags, int32_t count, ...) {
@@ -19,23 +30,8 @@ void _p_Internal_Write(const pascalrt_file* file, int32_t flags, int32_t count, 
     return pascalrt::fail(PASCALRT_E_FILE_NOT_OUTPUT, 0);
   if (count < 0)
     return pascalrt::fail(PASCALRT_E_NEGATIVE_COUNT, 0);
-
   va_list items;
   va_start(items, count);
-  // An unknown code says nothing of what follows it, so decoding stops at the first failure.
-  for (int32_t n = 0; n < count && _p_InOutRes == 0; ++n) {
-    switch (va_arg(items, int32_t)) {
-    case PASCALRT_ITEM_TEXT: {
-      const char* text = va_arg(items, const char*);
-      write_text(text, va_arg(items, int32_t));
-      break;
-    }
-    case PASCALRT_ITEM_LINE_END:
-      pascalrt::put_line_end();
-      break;
-    default:
-      pascalrt::fail(PASCALRT_E_UNKNOWN_ITEM, 0);
-    }
-  }
+  write_items(items, count);
   va_end(items);
 }
