@@ -1,20 +1,55 @@
 #include "runtime.h"
 
-#include <stdio.h>
 #include <stdio_ext.h>
 #include <stdlib.h>
-#include <string.h>
 
-static int exit_status(int32_t code) { return code > 0 && code < 126 ? code : 1; }
+namespace {
+
+// The report is put together here and written with one call: one line, whole, even on an
+// unbuffered stderr, and without printf's formatting machinery in every static program.
+struct Line {
+  char text[512];
+  size_t length = 0;
+
+  void add(const char* part) {
+    while (*part != '\0' && length < sizeof text - 1)
+      text[length++] = *part++;
+  }
+
+  void add(int32_t number) {
+    char digits[12];
+    char* at = digits + sizeof digits;
+    *--at = '\0';
+    int64_t rest = number < 0 ? -static_cast<int64_t>(number) : number;
+    do {
+      *--at = static_cast<char>('0' + rest % 10);
+      rest /= 10;
+    } while (rest != 0);
+    if (number < 0)
+      *--at = '-';
+    add(at);
+  }
+};
+
+int exit_status(int32_t code) { return code > 0 && code < 126 ? code : 1; }
+
+} // namespace
 
 void pascalrt::report_and_exit() {
   const int32_t code = _p_InOutRes;
   const int cause = failure_cause();
-  if (cause != 0)
-    fprintf(stderr, "%s: error %d: %s: %s\n", program_name(), code, error_text(code),
-            strerror(cause));
-  else
-    fprintf(stderr, "%s: error %d: %s\n", program_name(), code, error_text(code));
+  Line line;
+  line.add(program_name());
+  line.add(": error ");
+  line.add(code);
+  line.add(": ");
+  line.add(error_text(code));
+  if (cause != 0) {
+    line.add(": ");
+    line.add(strerror(cause));
+  }
+  line.text[line.length++] = '\n';
+  fwrite(line.text, 1, line.length, stderr);
   // What stdout refused is dropped, so that exit's flush does not try it a second time.
   if (code == PASCALRT_E_WRITE_FAILED)
     __fpurge(stdout);

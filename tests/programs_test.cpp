@@ -188,6 +188,8 @@ const ProbeCase probe_cases[] = {
      "probe line\n", "runtime_probe: error 122: null text address\n", 122},
     {"status_kept_below_126", {"init", "pending=256", "check"}, Sink::file, "",
      "runtime_probe: error 256: I/O error\n", 1},
+    {"negative_code", {"init", "pending=-2147483648", "check"}, Sink::file, "",
+     "runtime_probe: error -2147483648: I/O error\n", 1},
     {"lost_printf_line_fails_finalize", {"init", "printf", "finalize"}, Sink::dev_full, "",
      "runtime_probe: error 101: disk write error: No space left on device\n", 101},
     {"printf_and_lines_in_call_order", {"init", "printf", "line", "printf", "finalize"},
