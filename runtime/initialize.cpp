@@ -1,7 +1,5 @@
 #include "runtime.h"
 
-#include <string.h>
-
 static bool started;
 static int32_t argument_count;
 static char** arguments;
@@ -20,6 +18,9 @@ const char* pascalrt::program_name() {
   if (argument_count < 1 || arguments == nullptr || arguments[0] == nullptr ||
       arguments[0][0] == '\0')
     return "pascalrt";
-  const char* slash = strrchr(arguments[0], '/');
-  return slash != nullptr && slash[1] != '\0' ? slash + 1 : arguments[0];
+  const char* name = arguments[0];
+  for (const char* at = arguments[0]; at[0] != '\0'; ++at)
+    if (at[0] == '/' && at[1] != '\0')
+      name = at + 1;
+  return name;
 }

@@ -1,6 +1,5 @@
 #include "runtime.h"
 
-#include <stdio_ext.h>
 #include <stdlib.h>
 
 namespace {
@@ -49,9 +48,6 @@ void pascalrt::report_and_exit() {
     line.add(strerror(cause));
   }
   line.text[line.length++] = '\n';
-  fwrite(line.text, 1, line.length, stderr);
-  // What stdout refused is dropped, so that exit's flush does not try it a second time.
-  if (code == PASCALRT_E_WRITE_FAILED)
-    __fpurge(stdout);
+  fwrite_unlocked(line.text, 1, line.length, stderr);
   exit(exit_status(code));
 }

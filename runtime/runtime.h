@@ -14,8 +14,34 @@ namespace pascalrt {
 // The lowest write layer: writes to the stdout stream and records a failure. Both share
 // stdout's buffer with printf, so call order is kept; the unlocked calls pay for no lock in
 // a single-threaded program. The common case is inline in the item decoder.
+//
+// Every C library function the run-time calls costs a program that links it a symbol
+// lookup at each start (about 700 instructions, with immediate binding), used or not; so
+// the run-time calls few of them, and copies short texts and scans names itself.
 void fail(int32_t code, int cause);
 void put_text_through_stdio(const char* text, size_t length);
+
+// Texts of up to 64 bytes are copied inline: two overlapping copies of a fixed size cover
+// any length from that size to twice it, and fixed-size copies compile to plain loads and
+// stores. Longer texts go through stdio.
+inline bool copy_short(char* to, const char* from, size_t length) {
+  if (length >= 16 && length <= 32) {
+    memcpy(to, from, 16);
+    memcpy(to + length - 16, from + length - 16, 16);
+  } else if (length > 32 && length <= 64) {
+    memcpy(to, from, 32);
+    memcpy(to + length - 32, from + length - 32, 32);
+  } else if (length >= 8 && length < 16) {
+    memcpy(to, from, 8);
+    memcpy(to + length - 8, from + length - 8, 8);
+  } else if (length < 8) {
+    for (size_t n = 0; n < length; ++n)
+      to[n] = from[n];
+  } else {
+    return false;
+  }
+  return true;
+}
 
 inline void put_text(const char* text, size_t length) {
 #ifdef __GLIBC__
@@ -23,16 +49,9 @@ inline void put_text(const char* text, size_t length) {
   // reads the same two pointers. A line-buffered or unbuffered stream shows none, so its
   // text takes the full path and is flushed as the C library flushes it.
   FILE* out = stdout;
-  if (static_cast<size_t>(out->_IO_write_end - out->_IO_write_ptr) >= length) {
-    char* to = out->_IO_write_ptr;
-    // A text of a usual line's length is two overlapping fixed-size copies, done inline.
-    if (length >= 16 && length <= 32) {
-      memcpy(to, text, 16);
-      memcpy(to + length - 16, text + length - 16, 16);
-    } else {
-      memcpy(to, text, length);
-    }
-    out->_IO_write_ptr = to + length;
+  if (static_cast<size_t>(out->_IO_write_end - out->_IO_write_ptr) >= length &&
+      copy_short(out->_IO_write_ptr, text, length)) {
+    out->_IO_write_ptr += length;
     return;
   }
 #endif
@@ -40,8 +59,16 @@ inline void put_text(const char* text, size_t length) {
 }
 
 inline void put_line_end() {
+#ifdef __GLIBC__
+  FILE* out = stdout;
+  if (out->_IO_write_ptr < out->_IO_write_end)
+    *out->_IO_write_ptr++ = '\n';
+  else
+    put_text_through_stdio("\n", 1);
+#else
   if (putc_unlocked('\n', stdout) == EOF)
     fail(PASCALRT_E_WRITE_FAILED, errno);
+#endif
 }
 
 // fail leaves code in _p_InOutRes unless a code is pending already: the first failure is
