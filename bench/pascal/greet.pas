@@ -1,0 +1,4 @@
+program greet;
+begin
+  writeln('Hello world from a Pascal program');
+end.
