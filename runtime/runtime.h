@@ -18,7 +18,12 @@ namespace pascalrt {
 // Every C library function the run-time calls costs a program that links it a symbol
 // lookup at each start (about 700 instructions, with immediate binding), used or not; so
 // the run-time calls few of them, and copies short texts and scans names itself.
+
+// Leaves code in _p_InOutRes unless a code is pending already: the first failure is the
+// one reported. cause is the errno value behind it, or 0.
 void fail(int32_t code, int cause);
+int failure_cause();
+
 void put_text_through_stdio(const char* text, size_t length);
 
 // Texts of up to 64 bytes are copied inline: two overlapping copies of a fixed size cover
@@ -70,10 +75,6 @@ inline void put_line_end() {
     fail(PASCALRT_E_WRITE_FAILED, errno);
 #endif
 }
-
-// fail leaves code in _p_InOutRes unless a code is pending already: the first failure is
-// the one reported. cause is the errno value behind it, or 0.
-int failure_cause();
 
 const char* error_text(int32_t code);
 const char* program_name();
