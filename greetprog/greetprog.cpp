@@ -16,7 +16,9 @@ void init_pascal_main_program(void) {
   _p_DoInitProc();
 }
 
-void pascal_main_program(void) { pascalrt_write_line(greeting, sizeof greeting - 1); }
+void pascal_main_program(void) {
+  pascalrt_write_line(greeting, sizeof greeting - 1);
+}
 
 int main(int argc, char** argv, char** envp) {
   // A volatile read stays in the program however it is optimised, and with it the link

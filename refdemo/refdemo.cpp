@@ -8,7 +8,9 @@
 #include <io.h>
 #endif
 
-extern "C" void c_world(void) { printf("\nHello World from C\n"); }
+extern "C" void c_world(void) {
+  printf("\nHello World from C\n");
+}
 
 extern "C" void c_w1(int32_t* i, double* d, c_record* r) {
   printf("Now in function c_w1\n");

@@ -11,4 +11,6 @@ void pascalrt::fail(int32_t code, int cause) {
   pending_cause = cause;
 }
 
-int pascalrt::failure_cause() { return pending_cause; }
+int pascalrt::failure_cause() {
+  return pending_cause;
+}

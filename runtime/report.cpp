@@ -30,7 +30,9 @@ struct Line {
   }
 };
 
-int exit_status(int32_t code) { return code > 0 && code < 126 ? code : 1; }
+int exit_status(int32_t code) {
+  return code > 0 && code < 126 ? code : 1;
+}
 
 } // namespace
 

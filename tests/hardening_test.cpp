@@ -43,8 +43,8 @@ TEST_P(Hardened, HasFullRelroNxPieCanariesAndFortifiedCalls) {
 // like); the run-time's calls (a memcpy into a buffer whose size the compiler cannot see,
 // fwrite, strerror) have no checked form, so for it the compile commands are the evidence.
 TEST(Fortified, RefdemoCallsTheCheckedPrintf) {
-  const std::string report = command_output("checksec --output=json --file=" +
-                                            installed("bin/refdemo"));
+  const std::string report =
+      command_output("checksec --output=json --file=" + installed("bin/refdemo"));
   EXPECT_EQ(field(report, "fortify_source"), "yes");
 }
 

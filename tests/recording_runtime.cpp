@@ -37,7 +37,9 @@ void reset() {
 
 namespace {
 
-void* marker_page() { return &__GPC_RTS_VERSION_20030830__; }
+void* marker_page() {
+  return &__GPC_RTS_VERSION_20030830__;
+}
 
 void record(const char* name, std::vector<intptr_t> args = {}) {
   calls.push_back({name, std::move(args), "", false, false});
@@ -88,7 +90,9 @@ void _p_DoInitProc(void) {
     recording::on_do_init_proc();
 }
 
-void _p_finalize(void) { record("_p_finalize"); }
+void _p_finalize(void) {
+  record("_p_finalize");
+}
 
 void _p_CheckInOutRes(void) {
   record("_p_CheckInOutRes", {_p_InOutRes});

@@ -14,9 +14,9 @@ namespace recording {
 struct Call {
   std::string name;
   std::vector<intptr_t> args;
-  std::string text;         // the text item of a write, as many bytes as its length
-  bool text_terminated;     // a zero byte follows the text
-  bool text_read_only;      // the text lies in memory that the program cannot write
+  std::string text;     // the text item of a write, as many bytes as its length
+  bool text_terminated; // a zero byte follows the text
+  bool text_read_only;  // the text lies in memory that the program cannot write
 };
 
 extern std::vector<Call> calls;

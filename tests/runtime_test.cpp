@@ -28,10 +28,10 @@ struct WriteCase {
 
 // Each bad item stops the write at that item; what came before it is written.
 const WriteCase write_cases[] = {
-    {"text_and_line_end",
-     [] { _p_Internal_Write(&_p_Output, 784, 2, 17, "Hello", 5, 22); }, "Hello\n", 0},
-    {"exactly_length_bytes", [] { _p_Internal_Write(&_p_Output, 784, 1, 17, "abcdef", 3); },
-     "abc", 0},
+    {"text_and_line_end", [] { _p_Internal_Write(&_p_Output, 784, 2, 17, "Hello", 5, 22); },
+     "Hello\n", 0},
+    {"exactly_length_bytes", [] { _p_Internal_Write(&_p_Output, 784, 1, 17, "abcdef", 3); }, "abc",
+     0},
     {"text_with_zero_bytes", [] { _p_Internal_Write(&_p_Output, 784, 1, 17, "a\0b", 3); },
      std::string("a\0b", 3), 0},
     {"empty_text", [] { _p_Internal_Write(&_p_Output, 784, 2, 17, "", 0, 22); }, "\n", 0},
@@ -49,13 +49,14 @@ const WriteCase write_cases[] = {
      "", PASCALRT_E_NULL_TEXT},
     {"other_file", [] { _p_Internal_Write(&other_file, 784, 2, 17, "ab", 2, 22); }, "",
      PASCALRT_E_FILE_NOT_OUTPUT},
-    {"null_file", [] { _p_Internal_Write(nullptr, 784, 1, 22); }, "",
-     PASCALRT_E_FILE_NOT_OUTPUT},
+    {"null_file", [] { _p_Internal_Write(nullptr, 784, 1, 22); }, "", PASCALRT_E_FILE_NOT_OUTPUT},
     {"negative_count", [] { _p_Internal_Write(&_p_Output, 784, -2, 22, 22); }, "",
      PASCALRT_E_NEGATIVE_COUNT},
 };
 
-void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const WriteCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class InternalWrite : public testing::TestWithParam<WriteCase> {
 protected:

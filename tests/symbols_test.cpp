@@ -18,8 +18,8 @@ bool toolchain_name(const std::string& name) {
 }
 
 Names symbols(const std::string& nm_options, const std::string& file) {
-  std::istringstream lines(command_output(std::string(LINKKIT_NM) + " -P " + nm_options + " " +
-                                          file));
+  std::istringstream lines(
+      command_output(std::string(LINKKIT_NM) + " -P " + nm_options + " " + file));
   Names names;
   std::string line;
   while (std::getline(lines, line)) {
@@ -30,9 +30,15 @@ Names symbols(const std::string& nm_options, const std::string& file) {
   return names;
 }
 
-Names defined(const std::string& file) { return symbols("-g --defined-only", file); }
-Names exported(const std::string& file) { return symbols("-D --defined-only", file); }
-Names undefined(const std::string& file) { return symbols("-u", file); }
+Names defined(const std::string& file) {
+  return symbols("-g --defined-only", file);
+}
+Names exported(const std::string& file) {
+  return symbols("-D --defined-only", file);
+}
+Names undefined(const std::string& file) {
+  return symbols("-u", file);
+}
 
 Names needed(const std::string& file) {
   std::istringstream lines(command_output(std::string(LINKKIT_READELF) + " -d " + file));
@@ -72,10 +78,9 @@ TEST(ModuleFoo, ItsSharedLibraryExportsTheFourNamesAndNeedsTheRunTime) {
 
 TEST(RunTime, ItsSharedLibraryExportsItsNamesAlone) {
   const std::string library = installed("lib/libpascalrt.so");
-  EXPECT_EQ(exported(library),
-            (Names{"_p_initialize", "_p_DoInitProc", "_p_AddInitProc", "_p_finalize",
-                   "_p_Internal_Write", "_p_CheckInOutRes", "_p_Output", "_p_InOutRes",
-                   "__GPC_RTS_VERSION_20030830__"}));
+  EXPECT_EQ(exported(library), (Names{"_p_initialize", "_p_DoInitProc", "_p_AddInitProc",
+                                      "_p_finalize", "_p_Internal_Write", "_p_CheckInOutRes",
+                                      "_p_Output", "_p_InOutRes", "__GPC_RTS_VERSION_20030830__"}));
   EXPECT_EQ(needed(library), Names{"libc.so.6"});
 }
 

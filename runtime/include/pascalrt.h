@@ -38,12 +38,12 @@ typedef struct pascalrt_file {
 #define PASCALRT_ITEM_LINE_END 22 /* no data: one line feed */
 
 /* Codes left in _p_InOutRes, and the exit status of a process that reports them. */
-#define PASCALRT_E_WRITE_FAILED 101     /* disk write error */
-#define PASCALRT_E_FILE_NOT_OUTPUT 105  /* file not open for output */
-#define PASCALRT_E_UNKNOWN_ITEM 120     /* unknown write item */
-#define PASCALRT_E_NEGATIVE_LENGTH 121  /* negative text length */
-#define PASCALRT_E_NULL_TEXT 122        /* null text address */
-#define PASCALRT_E_NEGATIVE_COUNT 123   /* negative item count */
+#define PASCALRT_E_WRITE_FAILED 101    /* disk write error */
+#define PASCALRT_E_FILE_NOT_OUTPUT 105 /* file not open for output */
+#define PASCALRT_E_UNKNOWN_ITEM 120    /* unknown write item */
+#define PASCALRT_E_NEGATIVE_LENGTH 121 /* negative text length */
+#define PASCALRT_E_NULL_TEXT 122       /* null text address */
+#define PASCALRT_E_NEGATIVE_COUNT 123  /* negative item count */
 
 PASCALRT_API extern pascalrt_file _p_Output;
 PASCALRT_API extern int32_t _p_InOutRes;
@@ -62,8 +62,7 @@ PASCALRT_API void _p_DoInitProc(void);
 PASCALRT_API int32_t _p_AddInitProc(void (*proc)(void));
 
 /* Writes count items to file. While _p_InOutRes holds a code, writes nothing. */
-PASCALRT_API void _p_Internal_Write(const pascalrt_file* file, int32_t flags, int32_t count,
-                                    ...);
+PASCALRT_API void _p_Internal_Write(const pascalrt_file* file, int32_t flags, int32_t count, ...);
 
 /* Returns at once when _p_InOutRes is 0; otherwise reports it on standard error and ends
    the process with it as the exit status. */

@@ -2,10 +2,10 @@
 
 #include <fcntl.h>
 #include <pty.h>
-#include <sys/resource.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,8 +41,7 @@ std::string drain(int fd) {
 }
 
 // Runs in the child, between fork and exec: only async-signal-safe calls.
-[[noreturn]] void exec_child(const std::vector<char*>& args, Sink sink, int out_fd,
-                             int err_fd) {
+[[noreturn]] void exec_child(const std::vector<char*>& args, Sink sink, int out_fd, int err_fd) {
   dup2(err_fd, 2);
   signal(SIGPIPE, sink == Sink::broken_pipe_ignored ? SIG_IGN : SIG_DFL);
   if (sink == Sink::file_of_20_bytes) {

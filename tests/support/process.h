@@ -15,7 +15,7 @@ enum class Sink {
   dev_null,
   terminal,
   dev_full,
-  file_of_20_bytes,    // a file that takes 20 bytes, then refuses with EFBIG
+  file_of_20_bytes, // a file that takes 20 bytes, then refuses with EFBIG
   closed,
   read_only,
   broken_pipe,         // the reader has gone, SIGPIPE at its default
