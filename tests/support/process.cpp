@@ -1,5 +1,6 @@
 #include "process.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <pty.h>
 #include <signal.h>
