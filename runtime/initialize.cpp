@@ -3,15 +3,15 @@
 static bool started;
 static int32_t argument_count;
 static char** arguments;
-static char** environment;
 
+// The arguments name the program in reports; nothing in the run-time reads the environment.
 void _p_initialize(int32_t argc, char** argv, char** envp) {
+  (void)envp;
   if (started)
     return;
   started = true;
   argument_count = argc;
   arguments = argv;
-  environment = envp;
 }
 
 const char* pascalrt::program_name() {

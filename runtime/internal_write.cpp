@@ -2,9 +2,10 @@
 
 #include <stdarg.h>
 
-// Writes the items until one fails; an unknown code says nothing of what follows it.
+// Writes the items until one fails; an unknown code says nothing of what follows it. The
+// caller has found no result pending, so only a write that failed stops the loop.
 static void write_items(va_list items, int32_t count) {
-  for (; count > 0 && _p_InOutRes == 0; --count) {
+  for (; count > 0; --count) {
     const int32_t code = va_arg(items, int32_t);
     if (code == PASCALRT_ITEM_TEXT) {
       const char* text = va_arg(items, const char*);
@@ -19,6 +20,8 @@ static void write_items(va_list items, int32_t count) {
     } else {
       return pascalrt::fail(PASCALRT_E_UNKNOWN_ITEM, 0);
     }
+    if (_p_InOutRes != 0)
+      return;
   }
 }
 
