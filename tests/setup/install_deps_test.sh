@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Drives the real tools/install-deps against a fake apt-get, dpkg and dpkg-query on PATH:
+# what it installs, how it rides out a registry in mid-sync, and that it never lets apt
+# remove a package. Needs no network and changes nothing on the machine.
+set -uo pipefail
+script=$(cd "$(dirname "$0")/../.." && pwd)/tools/install-deps
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/bin"
+
+# dpkg-query: a package is installed when it is listed in $work/installed.
+cat >"$work/bin/dpkg-query" <<'FAKE'
+#!/usr/bin/env bash
+grep -qxF "${@: -1}" "$FAKE_DIR/installed" && printf 'install ok installed'
+FAKE
+# apt-get: logs each call; update exits $FAKE_UPDATE_STATUS; install fails
+# $FAKE_INSTALL_FAILURES times, then installs what it was asked for.
+cat >"$work/bin/apt-get" <<'FAKE'
+#!/usr/bin/env bash
+echo "apt-get $*" >>"$FAKE_DIR/log"
+case "$1" in
+update) exit "${FAKE_UPDATE_STATUS:-0}" ;;
+install)
+  failures=$(cat "$FAKE_DIR/failures" 2>/dev/null || echo "${FAKE_INSTALL_FAILURES:-0}")
+  if ((failures > 0)); then
+    echo $((failures - 1)) >"$FAKE_DIR/failures"
+    echo "E: Unable to correct problems, you have held broken packages." >&2
+    exit 100
+  fi
+  for arg in "$@"; do [[ $arg == -* || $arg == install ]] || echo "$arg" >>"$FAKE_DIR/installed"; done
+  ;;
+esac
+FAKE
+cat >"$work/bin/dpkg" <<'FAKE'
+#!/usr/bin/env bash
+[ "$1" = --print-foreign-architectures ] && echo i386
+FAKE
+chmod +x "$work/bin/"*
+
+failed=0
+# run NAME EXPECTED_STATUS [install-deps args]: runs the script with the fakes first on PATH.
+run() {
+  local name=$1 expected=$2
+  shift 2
+  rm -f "$work/log" "$work/failures"
+  touch "$work/log"
+  FAKE_DIR=$work PATH="$work/bin:$PATH" bash "$script" "$@" >"$work/out" 2>"$work/err"
+  status=$?
+  if [ "$status" != "$expected" ]; then
+    echo "FAIL $name: status $status, expected $expected; stderr:" && cat "$work/err"
+    failed=1
+  fi
+}
+check() { # check NAME CONDITION...: fails the case when the condition does not hold
+  local name=$1
+  shift
+  "$@" || {
+    echo "FAIL $name: $*" && echo "  log:" && sed 's/^/    /' "$work/log" &&
+      echo "  stderr:" && sed 's/^/    /' "$work/err"
+    failed=1
+  }
+}
+installs() { grep -q "^apt-get install .* $1\( \|$\)" "$work/log"; }
+says() { grep -qF "$1" "$work/err"; }
+demo_packages="cmake ninja-build g++ libgtest-dev googletest pkg-config binutils valgrind clang-tidy cppcheck"
+
+# Nothing missing: not one apt-get call.
+printf '%s\n' $demo_packages >"$work/installed"
+run nothing_missing 0 demo
+check nothing_missing test ! -s "$work/log"
+check nothing_missing test ! -s "$work/err"
+
+# One package missing, and an index that fails to download: the update's failure is said in
+# one line and the install goes on, never allowing a removal.
+printf '%s\n' $demo_packages | grep -vx cppcheck >"$work/installed"
+FAKE_UPDATE_STATUS=100 run update_fails 0 demo
+check update_fails grep -q '^apt-get update' "$work/log"
+check update_fails installs cppcheck
+check update_fails test "$(grep -c '^apt-get install' "$work/log")" = 1
+check update_fails grep -q '^apt-get install .*--no-remove' "$work/log"
+check update_fails test "$(grep -c '^install-deps: apt-get update failed' "$work/err")" = 1
+
+# On a bare machine the demo asks for the default build's packages, and nothing else.
+: >"$work/installed"
+run demo_only 0 demo
+check demo_only test "$(grep '^apt-get install' "$work/log")" = \
+  "apt-get install -y -qq --no-install-recommends --no-remove $demo_packages"
+
+# A first install that fails is tried once more, with the release's own suite.
+printf '%s\n' $demo_packages | grep -vx cppcheck >"$work/installed"
+release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+FAKE_INSTALL_FAILURES=1 run retry_succeeds 0 demo
+check retry_succeeds test "$(grep -c '^apt-get install' "$work/log")" = 2
+check retry_succeeds grep -q "^apt-get install .*--no-remove.* -t $release .*cppcheck" "$work/log"
+check retry_succeeds says "trying again with $release as the target release"
+
+# Both fail: a clear message and a non-zero status.
+printf '%s\n' $demo_packages | grep -vx cppcheck >"$work/installed"
+FAKE_INSTALL_FAILURES=2 run retry_fails 1 demo
+check retry_fails test "$(grep -c '^apt-get install' "$work/log")" = 2
+check retry_fails says "install-deps: could not install cppcheck"
+
+# The whole set-up asks for what the tests need too, each install without removals.
+printf '%s\n' $demo_packages >"$work/installed"
+run everything 0
+check everything installs wine32:i386
+check everything installs g++-mingw-w64-i686
+check everything test "$(grep '^apt-get install' "$work/log" | grep -vc -- --no-remove)" = 0
+
+[ "$failed" = 0 ] && echo "install-deps: every case passed"
+exit "$failed"
