@@ -14,13 +14,19 @@ void _p_initialize(int32_t argc, char** argv, char** envp) {
   arguments = argv;
 }
 
-const char* pascalrt::program_name() {
-  if (argument_count < 1 || arguments == nullptr || arguments[0] == nullptr ||
-      arguments[0][0] == '\0')
-    return "pascalrt";
-  const char* name = arguments[0];
-  for (const char* at = arguments[0]; at[0] != '\0'; ++at)
-    if (at[0] == '/' && at[1] != '\0')
-      name = at + 1;
-  return name;
+// The last component of the first argument, as basename(1) finds it: "a/b/" names b.
+pascalrt::Name pascalrt::program_name() {
+  if (argument_count < 1 || arguments == nullptr || arguments[0] == nullptr)
+    return {"pascalrt", 8};
+  const char* end = arguments[0];
+  while (*end != '\0')
+    ++end;
+  while (end > arguments[0] + 1 && end[-1] == '/')
+    --end;
+  const char* start = end;
+  while (start > arguments[0] && start[-1] != '/')
+    --start;
+  if (start == end)
+    return end > arguments[0] ? Name{"/", 1} : Name{"pascalrt", 8};
+  return {start, static_cast<size_t>(end - start)};
 }

@@ -15,6 +15,11 @@ struct Line {
       text[length++] = *part++;
   }
 
+  void add(const char* part, size_t size) {
+    while (size-- > 0 && length < sizeof text - 1)
+      text[length++] = *part++;
+  }
+
   void add(int32_t number) {
     char digits[12];
     char* at = digits + sizeof digits;
@@ -39,8 +44,11 @@ int exit_status(int32_t code) {
 void pascalrt::report_and_exit() {
   const int32_t code = _p_InOutRes;
   const int cause = failure_cause();
+  // A name may be of any length; a file name is at most 255 bytes, and the rest of the
+  // line always fits beside that.
+  const Name name = program_name();
   Line line;
-  line.add(program_name());
+  line.add(name.text, name.length < 255 ? name.length : 255);
   line.add(": error ");
   line.add(code);
   line.add(": ");

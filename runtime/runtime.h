@@ -50,11 +50,13 @@ inline bool copy_short(char* to, const char* from, size_t length) {
 
 inline void put_text(const char* text, size_t length) {
 #ifdef __GLIBC__
-  // glibc's FILE shows how much room its buffer has left: putc_unlocked's own fast path
-  // reads the same two pointers. A line-buffered or unbuffered stream shows none, so its
-  // text takes the full path and is flushed as the C library flushes it.
+  // Bounded as putc_unlocked's own fast path is: glibc's buffer has room only while the
+  // write pointer stands below the write end. A line-buffered or unbuffered stream keeps
+  // the write end at or below the write pointer, so its text takes stdio's own path and is
+  // flushed as the C library flushes it; only then is the difference the room left.
   FILE* out = stdout;
-  if (static_cast<size_t>(out->_IO_write_end - out->_IO_write_ptr) >= length &&
+  if (out->_IO_write_ptr < out->_IO_write_end &&
+      static_cast<size_t>(out->_IO_write_end - out->_IO_write_ptr) >= length &&
       copy_short(out->_IO_write_ptr, text, length)) {
     out->_IO_write_ptr += length;
     return;
@@ -77,7 +79,11 @@ inline void put_line_end() {
 }
 
 const char* error_text(int32_t code);
-const char* program_name();
+struct Name {
+  const char* text;
+  size_t length;
+};
+Name program_name();
 
 // Writes the pending code's report on stderr and ends the process.
 [[noreturn]] void report_and_exit();
