@@ -124,3 +124,12 @@ TEST(DoInitProc, RunsEachProcedureOnceInTheOrderOfRegistration) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RuntimeVariables, OutputIsStandardOutputAndTheMarkerHoldsItsDate) {
+  EXPECT_EQ(_p_Output.descriptor, 1);
+  EXPECT_EQ(__GPC_RTS_VERSION_20030830__, 20030830);
+}
+
+} // namespace
