@@ -1,6 +1,11 @@
 #include "runtime.h"
 
+// glibc's fwrite counts bytes it has buffered as written even when the flush that a line
+// end forces fails; the stream's error flag, newly set, tells of it while errno still
+// holds the cause.
 void pascalrt::put_text_through_stdio(const char* text, size_t length) {
-  if (fwrite_unlocked(text, 1, length, stdout) != length)
+  const bool failed_before = ferror_unlocked(stdout) != 0;
+  if (fwrite_unlocked(text, 1, length, stdout) != length ||
+      (!failed_before && ferror_unlocked(stdout) != 0))
     fail(PASCALRT_E_WRITE_FAILED, errno);
 }

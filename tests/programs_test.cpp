@@ -22,15 +22,23 @@ struct Program {
   const char* golden;
   const char* failure_prefix; // how its report of a lost line begins
   int failure_status;
+  // Its reports when stdout was unbuffered, and line-buffered.
+  const char* unbuffered_failure;
+  const char* line_buffered_failure;
 };
 
 std::vector<Program> programs() {
-  return {
-      {"refdemo", installed("bin/refdemo"), "refdemo.out", "refdemo: write error: ", 1},
-      {"greetprog", installed("bin/greetprog"), "greetprog.out",
-       "greetprog: error 101: disk write error: ", 101},
-      {"foo_host", FOO_HOST, "foo_host.out", "foo_host: error 101: disk write error: ", 101},
-  };
+  return {{"refdemo", installed("bin/refdemo"), "refdemo.out", "refdemo: write error: ", 1,
+           "refdemo: write error\n", "refdemo: write error\n"},
+          {"greetprog", installed("bin/greetprog"), "greetprog.out",
+           "greetprog: error 101: disk write error: ", 101,
+           "greetprog: error 101: disk write error: No space left on device\n",
+           "greetprog: error 101: disk write error: No space left on device\n"},
+          // The host's first line, a printf, is lost first: on a line-buffered stream, only the
+          // error flag tells of it, and the cause is gone.
+          {"foo_host", FOO_HOST, "foo_host.out", "foo_host: error 101: disk write error: ", 101,
+           "foo_host: error 101: disk write error: No space left on device\n",
+           "foo_host: error 101: disk write error\n"}};
 }
 
 void PrintTo(const Program& program, std::ostream* out) {
@@ -74,6 +82,21 @@ TEST_P(EachProgram, ReportsALostLineOnceAndFails) {
     SCOPED_TRACE(cause);
     const Outcome run = run_program({program.path}, sink);
     EXPECT_EQ(run.err, program.failure_prefix + std::string(cause) + "\n");
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, program.failure_status);
+  }
+}
+
+// Each failed write on an unbuffered or line-buffered stdout leaves only the stream's error
+// flag behind; the last flush has nothing left to fail on.
+TEST_P(EachProgram, ReportsALineLostWhileStdoutWasNotFullyBuffered) {
+  const Program& program = GetParam();
+  for (const char* mode : {"none", "line"}) {
+    SCOPED_TRACE(mode);
+    const Outcome run =
+        run_program({program.path}, Sink::dev_full,
+                    {"LD_PRELOAD=" STDOUT_BUFFERING, std::string("LINKKIT_STDOUT=") + mode});
+    EXPECT_EQ(run.err, mode[0] == 'n' ? program.unbuffered_failure : program.line_buffered_failure);
     EXPECT_TRUE(run.exited);
     EXPECT_EQ(run.status, program.failure_status);
   }

@@ -42,8 +42,11 @@ std::string drain(int fd) {
 }
 
 // Runs in the child, between fork and exec: only async-signal-safe calls.
-[[noreturn]] void exec_child(const std::vector<char*>& args, Sink sink, int out_fd, int err_fd) {
+[[noreturn]] void exec_child(const std::vector<char*>& args, const std::vector<char*>& environment,
+                             Sink sink, int out_fd, int err_fd) {
   dup2(err_fd, 2);
+  for (char* setting : environment)
+    putenv(setting);
   signal(SIGPIPE, sink == Sink::broken_pipe_ignored ? SIG_IGN : SIG_DFL);
   if (sink == Sink::file_of_20_bytes) {
     const struct rlimit limit = {20, 20};
@@ -60,11 +63,19 @@ std::string drain(int fd) {
 
 } // namespace
 
-Outcome run_program(const std::vector<std::string>& argv, Sink sink) {
+Outcome run_program(const std::vector<std::string>& argv, Sink sink,
+                    const std::vector<std::string>& environment) {
   std::vector<char*> args;
   static char emulator[] = LINKKIT_EMULATOR;
   if (emulator[0] != '\0')
     args.push_back(emulator);
+  // qemu's user-mode emulator hands QEMU_SET_ENV's settings to the program alone.
+  std::vector<std::string> settings;
+  for (const std::string& setting : environment)
+    settings.push_back(emulator[0] != '\0' ? "QEMU_SET_ENV=" + setting : setting);
+  std::vector<char*> env;
+  for (std::string& setting : settings)
+    env.push_back(setting.data());
   for (const std::string& arg : argv)
     args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
@@ -118,7 +129,7 @@ Outcome run_program(const std::vector<std::string>& argv, Sink sink) {
   }
   if (pid == 0) {
     close(err_pipe[0]);
-    exec_child(args, sink, out_fd, err_fd);
+    exec_child(args, env, sink, out_fd, err_fd);
   }
   if (pid < 0)
     throw std::runtime_error("fork failed");

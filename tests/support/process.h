@@ -30,7 +30,10 @@ struct Outcome {
   bool core_dumped = false;
 };
 
-Outcome run_program(const std::vector<std::string>& argv, Sink sink = Sink::file);
+// environment: NAME=VALUE settings added to the program's environment (the emulator's
+// program's, under an emulator).
+Outcome run_program(const std::vector<std::string>& argv, Sink sink = Sink::file,
+                    const std::vector<std::string>& environment = {});
 
 // What fn printed on stdout in this process.
 std::string capture_stdout(const std::function<void()>& fn);
