@@ -7,16 +7,19 @@ namespace {
 // The report is put together here and written with one call: one line, whole, even on an
 // unbuffered stderr, and without printf's formatting machinery in every static program.
 struct Line {
-  char text[512];
+  static constexpr size_t most = 512;
+  // Twice the longest line: when its own write fails, glibc 2.36's fwrite goes on to read as
+  // many bytes again beyond the ones it was handed (_IO_new_file_xsputn).
+  char text[2 * most];
   size_t length = 0;
 
   void add(const char* part) {
-    while (*part != '\0' && length < sizeof text - 1)
+    while (*part != '\0' && length < most - 1)
       text[length++] = *part++;
   }
 
   void add(const char* part, size_t size) {
-    while (size-- > 0 && length < sizeof text - 1)
+    while (size-- > 0 && length < most - 1)
       text[length++] = *part++;
   }
 

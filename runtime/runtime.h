@@ -65,17 +65,10 @@ inline void put_text(const char* text, size_t length) {
   put_text_through_stdio(text, length);
 }
 
+// putc_unlocked's own fast path is the inline store into a buffer with room.
 inline void put_line_end() {
-#ifdef __GLIBC__
-  FILE* out = stdout;
-  if (out->_IO_write_ptr < out->_IO_write_end)
-    *out->_IO_write_ptr++ = '\n';
-  else
-    put_text_through_stdio("\n", 1);
-#else
   if (putc_unlocked('\n', stdout) == EOF)
     fail(PASCALRT_E_WRITE_FAILED, errno);
-#endif
 }
 
 const char* error_text(int32_t code);

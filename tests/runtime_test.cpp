@@ -99,6 +99,41 @@ TEST(InternalWriteOnAFailingStream, LeavesTheWriteErrorCode) {
   EXPECT_EQ(result, PASCALRT_E_WRITE_FAILED);
 }
 
+// A stream that refuses its first write and takes the rest: nothing after a failed item
+// may reach it.
+struct FailsOnce {
+  int writes = 0;
+  std::string taken;
+};
+
+ssize_t write_failing_once(void* cookie, const char* bytes, size_t size) {
+  auto* sink = static_cast<FailsOnce*>(cookie);
+  if (sink->writes++ == 0) {
+    errno = EIO;
+    return -1;
+  }
+  sink->taken.append(bytes, size);
+  return static_cast<ssize_t>(size);
+}
+
+TEST(InternalWriteOnAStreamThatFailsOnce, WritesNothingAfterTheItemThatFailed) {
+  FailsOnce sink;
+  FILE* failing = fopencookie(&sink, "w", {nullptr, write_failing_once, nullptr, nullptr});
+  ASSERT_NE(failing, nullptr);
+  setvbuf(failing, nullptr, _IONBF, 0);
+  FILE* const saved = stdout;
+  stdout = failing;
+  _p_InOutRes = 0;
+  _p_Internal_Write(&_p_Output, 784, 3, 17, "first", 5, 17, "second", 6, 22);
+  const int32_t result = _p_InOutRes;
+  const std::string taken = sink.taken;
+  stdout = saved;
+  fclose(failing);
+  _p_InOutRes = 0;
+  EXPECT_EQ(result, PASCALRT_E_WRITE_FAILED);
+  EXPECT_EQ(taken, "");
+}
+
 std::string init_log;
 
 TEST(DoInitProc, RunsEachProcedureOnceInTheOrderOfRegistration) {
