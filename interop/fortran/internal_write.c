@@ -4,12 +4,10 @@
    module's build turns this name local. */
 #include "pascalrt.h"
 
-void foo_internal_write(const pascalrt_file* file, int32_t flags, int32_t count,
-                        int32_t text_code, const char* text, int32_t length,
-                        int32_t line_end_code);
+void foo_internal_write(const pascalrt_file* file, int32_t flags, int32_t count, int32_t text_code,
+                        const char* text, int32_t length, int32_t line_end_code);
 
-void foo_internal_write(const pascalrt_file* file, int32_t flags, int32_t count,
-                        int32_t text_code, const char* text, int32_t length,
-                        int32_t line_end_code) {
+void foo_internal_write(const pascalrt_file* file, int32_t flags, int32_t count, int32_t text_code,
+                        const char* text, int32_t length, int32_t line_end_code) {
   _p_Internal_Write(file, flags, count, text_code, text, length, line_end_code);
 }
