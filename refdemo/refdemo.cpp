@@ -8,6 +8,9 @@
 #include <io.h>
 #endif
 
+// REFDEMO_DRIVER_ONLY builds the driver alone, to be linked with these routines written in
+// another language.
+#ifndef REFDEMO_DRIVER_ONLY
 extern "C" void c_world(void) {
   printf("\nHello World from C\n");
 }
@@ -23,6 +26,7 @@ extern "C" void c_w1(int32_t* i, double* d, c_record* r) {
   printf("My record changed to c_i = %i, c_d = %lf\n", r->c_i, r->c_d);
   printf("Leaving C\n");
 }
+#endif
 
 #ifndef REFDEMO_LIBRARY
 // stdout's error indicator is the one record of a lost line; the run is reported as failed

@@ -1,7 +1,7 @@
-// greetprog's and module Foo's own objects, linked with the recording run-time: the calls
-// they make, in order, with their arguments exactly.
-#include "foo.h"
+// greetprog's own object, linked with the recording run-time: the calls it makes, in order,
+// with their arguments exactly. Module Foo's are in recorded_foo_test.cpp.
 #include "pascalrt.h"
+#include "recorded_line_write.h"
 #include "recording_runtime.h"
 
 #include <gtest/gtest.h>
@@ -21,20 +21,6 @@ std::vector<std::string> names() {
   for (const recording::Call& call : calls)
     result.push_back(call.name);
   return result;
-}
-
-void expect_line_write(const recording::Call& call, const std::string& text) {
-  ASSERT_EQ(call.name, "_p_Internal_Write");
-  ASSERT_EQ(call.args.size(), 7u);
-  EXPECT_EQ(call.args[0], reinterpret_cast<intptr_t>(&_p_Output));
-  EXPECT_EQ(call.args[1], 784);
-  EXPECT_EQ(call.args[2], 2);
-  EXPECT_EQ(call.args[3], 17);
-  EXPECT_EQ(call.args[5], static_cast<intptr_t>(text.size()));
-  EXPECT_EQ(call.args[6], 22);
-  EXPECT_EQ(call.text, text);
-  EXPECT_TRUE(call.text_terminated);
-  EXPECT_TRUE(call.text_read_only);
 }
 
 class Recorded : public testing::Test {
@@ -80,42 +66,6 @@ TEST_F(Recorded, ProgramBodyChecksThePendingResultOnlyWhenItIsSet) {
   pascal_main_program();
   ASSERT_EQ(names(), (std::vector<std::string>{"_p_Internal_Write", "_p_CheckInOutRes"}));
   EXPECT_EQ(calls[1].args, std::vector<intptr_t>{101});
-}
-
-TEST_F(Recorded, HelloworldWritesItsLine) {
-  Helloworld();
-  ASSERT_EQ(names(), std::vector<std::string>{"_p_Internal_Write"});
-  expect_line_write(calls[0], "Hello world in Pascal");
-}
-
-TEST_F(Recorded, HelloStoresOnlyAfterTheWriteAndItsCheck) {
-  for (int32_t result : {0, 2}) {
-    recording::reset();
-    recording::result_after_write = result;
-    int32_t x = 5;
-    std::vector<int32_t> seen;
-    recording::on_write = recording::on_check = [&] { seen.push_back(x); };
-    Hello(&x);
-    EXPECT_EQ(x, 99);
-    expect_line_write(calls.at(0), "Hello1");
-    EXPECT_EQ(calls.size(), result == 0 ? 1u : 2u);
-    EXPECT_EQ(seen, std::vector<int32_t>(calls.size(), 5));
-  }
-}
-
-TEST_F(Recorded, ExportedIntegerStartsAtZeroAndHelloSetsIt) {
-  EXPECT_EQ(I, 0);
-  Hello(&I);
-  EXPECT_EQ(I, 99);
-  I = 0;
-}
-
-TEST_F(Recorded, InitFooWritesNothing) {
-  for (int n = 0; n < 3; ++n) {
-    init_Foo();
-    EXPECT_TRUE(calls.empty());
-    EXPECT_EQ(I, 0);
-  }
 }
 
 } // namespace

@@ -1,6 +1,11 @@
-// c_w1 and c_world called in this process through librefdemo.
+// c_w1 and c_world called in this process through librefdemo: the kit's own, and each
+// other language's (tests/callee).
 #include "refdemo.h"
 #include "support/process.h"
+
+#include <float.h>
+#include <math.h>
+#include <stdio.h>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +42,49 @@ TEST(CW1, PrintsOtherValuesInTheSameFormats) {
                         "-0.500000XXX\n"
                         "My record c_i = 2147483647, c_d = 1000000000000000.000000\n") +
                 record_lines);
+}
+
+std::string as_lf(double value) {
+  char text[400];
+  snprintf(text, sizeof text, "%lf", value);
+  return text;
+}
+
+// Signs, zeros, ties, carries, the longest and the shortest doubles, infinities and NaNs.
+TEST(CW1, PrintsEveryDoubleAsPrintfsLfDoes) {
+  const double values[] = {0.5,
+                           -0.5,
+                           1e15,
+                           -0.0,
+                           0.0,
+                           123456.0000005,
+                           0.0078125,
+                           0.0234375,
+                           2.5e-7,
+                           9.9999995,
+                           -999999.9999995,
+                           1e300,
+                           DBL_MAX,
+                           -DBL_MAX,
+                           DBL_MIN,
+                           4.9e-324,
+                           1e22,
+                           9007199254740993.0,
+                           INFINITY,
+                           -INFINITY,
+                           NAN,
+                           -NAN};
+  for (double value : values) {
+    SCOPED_TRACE(as_lf(value));
+    int32_t integer = 1;
+    double real = value;
+    c_record record = {2, value};
+    EXPECT_EQ(capture_stdout([&] { c_w1(&integer, &real, &record); }),
+              "Now in function c_w1\n"
+              "Hello again from C i = 1\n" +
+                  as_lf(value) + "XXX\n" + "My record c_i = 2, c_d = " + as_lf(value) + "\n" +
+                  record_lines);
+  }
 }
 
 TEST(CW1, StoresToTheIntegerComeBeforeTheRecordIsPrinted) {
