@@ -106,6 +106,16 @@ run everything 0
 check everything installs wine32:i386
 check everything installs g++-mingw-w64-i686
 check everything test "$(grep '^apt-get install' "$work/log" | grep -vc -- --no-remove)" = 0
+# A caller's tool: its package, unless the command that it gives is already on PATH (a
+# Node.js or rustc from elsewhere, which Debian's package would conflict with).
+check everything installs ghc
+printf '#!/bin/sh\n' >"$work/bin/node"
+chmod +x "$work/bin/node"
+printf '%s\n' $demo_packages >"$work/installed"
+run tool_on_path 0
+check tool_on_path installs ghc
+check tool_on_path eval '! installs nodejs'
+rm "$work/bin/node"
 
 [ "$failed" = 0 ] && echo "install-deps: every case passed"
 exit "$failed"

@@ -1,0 +1,71 @@
+(* The kit from OCaml through ctypes: c_w1 by reference with pointers to values that ctypes
+   allocates, a ctypes structure for the record, and module Foo on the run-time, its
+   variable I through foreign_value. *)
+open Ctypes
+open Foreign
+
+let c_record : [ `c_record ] structure typ = structure "c_record"
+let c_i = field c_record "c_i" int32_t
+let c_d = field c_record "c_d" double
+let () = seal c_record
+
+let c_world = foreign "c_world" (void @-> returning void)
+
+let c_w1 =
+  foreign "c_w1" (ptr int32_t @-> ptr double @-> ptr c_record @-> returning void)
+
+let p_initialize =
+  foreign "_p_initialize"
+    (int32_t @-> ptr (ptr char) @-> ptr (ptr char) @-> returning void)
+
+let p_finalize = foreign "_p_finalize" (void @-> returning void)
+let init_foo = foreign "init_Foo" (void @-> returning void)
+let helloworld = foreign "Helloworld" (void @-> returning void)
+let hello = foreign "Hello" (ptr int32_t @-> returning void)
+let foo_i = foreign_value "I" int32_t
+let fflush = foreign "fflush" (ptr void @-> returning int)
+
+(* Printf writes through OCaml's own buffer and the kit through the C library's: each is
+   flushed before the other writes. *)
+let kit_done () = ignore (fflush null)
+
+(* The run-time keeps the vector it is handed: a value of the top level lives as long as
+   the program. *)
+let args = Array.map (fun a -> CArray.of_string a) Sys.argv
+
+let argv =
+  CArray.of_list (ptr char)
+    (Array.to_list (Array.map CArray.start args) @ [ from_voidp char null ])
+
+let envp = CArray.make (ptr char) 1 ~initial:(from_voidp char null)
+
+let () =
+  p_initialize (Int32.of_int (Array.length Sys.argv)) (CArray.start argv) (CArray.start envp);
+  let int_value = allocate int32_t 3l in
+  let real_value = allocate double 7.23 in
+  let record = make c_record in
+  setf record c_i 21l;
+  setf record c_d 87.234;
+  c_world ();
+  c_w1 int_value real_value (addr record);
+  kit_done ();
+  Printf.printf "left behind: %ld %.4f %ld %.4f\n%!" !@int_value !@real_value
+    (getf record c_i) (getf record c_d);
+
+  init_foo ();
+  init_foo ();
+  let i_before = !@foo_i in
+  Printf.printf "I before: %ld\n%!" i_before;
+  let x = allocate int32_t 0l in
+  helloworld ();
+  hello x;
+  hello foo_i;
+  kit_done ();
+  Printf.printf "x = %ld, I = %ld\n%!" !@x !@foo_i;
+  p_finalize ();
+
+  if (!@int_value, !@real_value, getf record c_i, getf record c_d, !@x, i_before, !@foo_i)
+     <> (56l, 3.1415, 42l, 1.2345, 99l, 0l, 99l)
+  then (
+    prerr_endline "caller: a value left behind is wrong";
+    exit 1)
