@@ -15,13 +15,7 @@ void pascal_main_program(void);
 namespace {
 
 using recording::calls;
-
-std::vector<std::string> names() {
-  std::vector<std::string> result;
-  for (const recording::Call& call : calls)
-    result.push_back(call.name);
-  return result;
-}
+using recording::names;
 
 class Recorded : public testing::Test {
 protected:

@@ -10,13 +10,7 @@
 namespace {
 
 using recording::calls;
-
-std::vector<std::string> names() {
-  std::vector<std::string> result;
-  for (const recording::Call& call : calls)
-    result.push_back(call.name);
-  return result;
-}
+using recording::names;
 
 class RecordedFoo : public testing::Test {
 protected:

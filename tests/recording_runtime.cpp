@@ -35,6 +35,13 @@ void reset() {
   _p_InOutRes = 0;
 }
 
+std::vector<std::string> names() {
+  std::vector<std::string> result;
+  for (const Call& call : calls)
+    result.push_back(call.name);
+  return result;
+}
+
 namespace {
 
 void* marker_page() {

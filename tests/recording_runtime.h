@@ -25,6 +25,9 @@ extern std::function<void()> on_write, on_check, on_do_init_proc;
 
 void reset();
 
+// The names of the calls recorded so far, in order.
+std::vector<std::string> names();
+
 // Until its next read, the version marker is unreadable: that read is recorded as a call
 // named "marker", in its place among the others.
 void watch_marker();
