@@ -1,5 +1,10 @@
 #include "runtime.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 static bool started;
 static int32_t argument_count;
 static char** arguments;
@@ -10,17 +15,51 @@ void _p_initialize(int32_t argc, char** argv, char** envp) {
   if (started)
     return;
   started = true;
+#ifdef _WIN32
+  // The run-time owns stdout: in binary mode its lines, and a C caller's printf lines on the
+  // same stream, end in a line feed alone, as everywhere else.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   argument_count = argc;
   arguments = argv;
 }
+
+#ifdef _WIN32
+// A Windows path may use either slash, and a drive letter; the program's name is the last
+// component without its ".exe", as the program is called on a command line.
+static bool separator(char c) {
+  return c == '/' || c == '\\' || c == ':';
+}
+#else
+static bool separator(char c) {
+  return c == '/';
+}
+#endif
 
 const char* pascalrt::program_name() {
   if (argument_count < 1 || arguments == nullptr || arguments[0] == nullptr ||
       arguments[0][0] == '\0')
     return "pascalrt";
   const char* name = arguments[0];
-  for (const char* at = arguments[0]; at[0] != '\0'; ++at)
-    if (at[0] == '/' && at[1] != '\0')
+  const char* end = name;
+  for (const char* at = arguments[0]; at[0] != '\0'; ++at) {
+    if (separator(at[0]) && at[1] != '\0')
       name = at + 1;
+    end = at + 1;
+  }
+#ifdef _WIN32
+  static char stem[260];
+  size_t length = static_cast<size_t>(end - name);
+  if (length > 4 && end[-4] == '.' && (end[-3] | 0x20) == 'e' && (end[-2] | 0x20) == 'x' &&
+      (end[-1] | 0x20) == 'e')
+    length -= 4;
+  if (length >= sizeof stem)
+    length = sizeof stem - 1;
+  memcpy(stem, name, length);
+  stem[length] = '\0';
+  return stem;
+#else
+  (void)end;
   return name;
+#endif
 }
