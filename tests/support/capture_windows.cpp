@@ -18,8 +18,8 @@ namespace linkkit_test {
 std::string capture_stdout(const std::function<void()>& fn) {
   fflush(stdout);
   const std::string path = "linkkit-capture-" + std::to_string(_getpid()) + ".tmp";
-  const int fd = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY,
-                       _S_IREAD | _S_IWRITE);
+  const int fd =
+      _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
   if (fd < 0)
     throw std::runtime_error("cannot open " + path);
   const int saved = _dup(1);

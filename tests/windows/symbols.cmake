@@ -1,5 +1,5 @@
 # cmake -D NM=... -D OBJDUMP=... -D AR=... -D STAGE=... -D POINTER_SIZE=4|8
-#   -D FOO_HOST_DLL=... -P symbols.cmake
+#   -D FOO_HOST_DLL=... -D GREETPROG_LTO=... -P symbols.cmake
 # The names as a Windows linker sees them: a cdecl name carries a leading underscore in a
 # 32-bit object and none in a 64-bit one; a DLL's export table names its routines plainly.
 cmake_minimum_required(VERSION 3.25)
@@ -83,10 +83,13 @@ nm_names(undefined "-u" ${archive})
 expect("referred to by module Foo" "${undefined}"
   "${c}_p_Output;${c}_p_Internal_Write;${c}_p_InOutRes;${c}_p_CheckInOutRes")
 
-# greetprog keeps its reference to the marker, and so the marker itself.
+# greetprog keeps its reference to the marker, and so the marker itself, also when it is
+# optimised across objects and stripped of unused sections.
 nm_names(defined "--defined-only" ${STAGE}/bin/greetprog.exe)
 expect_contains("greetprog.exe" "${defined}"
   "${c}main;${c}init_pascal_main_program;${c}pascal_main_program;${c}__GPC_RTS_VERSION_20030830__")
+nm_names(defined "--defined-only" ${GREETPROG_LTO})
+expect_contains("greetprog_lto.exe" "${defined}" "${c}__GPC_RTS_VERSION_20030830__")
 
 # The DLLs export their routines and variables by their plain names, and nothing else.
 exported_names(names ${STAGE}/bin/librefdemo.dll)

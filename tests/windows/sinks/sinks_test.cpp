@@ -16,14 +16,14 @@ namespace {
 class Wineserver : public testing::Environment {
   void SetUp() override {
     // (wineserver -p fails when a server is up already: wineboot then uses that one.)
-    ASSERT_EQ(system("{ '" WINESERVER "' -p10 || :; } </dev/null >/dev/null 2>&1 && '" LINKKIT_EMULATOR
+    ASSERT_EQ(system("{ '" WINESERVER
+                     "' -p10 || :; } </dev/null >/dev/null 2>&1 && '" LINKKIT_EMULATOR
                      "' wineboot --init </dev/null >/dev/null 2>&1"),
               0);
   }
 };
 
-const testing::Environment* const wineserver =
-    testing::AddGlobalTestEnvironment(new Wineserver);
+const testing::Environment* const wineserver = testing::AddGlobalTestEnvironment(new Wineserver);
 
 struct Program {
   const char* name;
@@ -69,10 +69,8 @@ TEST_P(EachProgram, WritesItsLinesExactlyToAFileAPipeAndDevNull) {
 TEST_P(EachProgram, ReportsALostLineOnceAndFails) {
   const Program& program = GetParam();
   const std::pair<Sink, const char*> faults[] = {
-      {Sink::dev_full, "No space left on device"},
-      {Sink::closed, "Bad file descriptor"},
-      {Sink::read_only, "Bad file descriptor"},
-      {Sink::broken_pipe_ignored, "Broken pipe"},
+      {Sink::dev_full, "No space left on device"}, {Sink::closed, "Bad file descriptor"},
+      {Sink::read_only, "Bad file descriptor"},    {Sink::broken_pipe_ignored, "Broken pipe"},
       {Sink::broken_pipe, "Broken pipe"},
   };
   for (const auto& [sink, cause] : faults) {
