@@ -41,12 +41,15 @@ static int write_error_cause(void) {
 // stdout's error indicator is the one record of a lost line; the run is reported as failed
 // here, once, after the last line has been flushed.
 static int report_lost_output(void) {
-  int flush_failed = fflush(stdout) != 0;
-  if (!flush_failed && !ferror(stdout))
+  int cause_known = fflush(stdout) != 0;
+  if (!cause_known && !ferror(stdout))
     return 0;
-  // Windows's C library writes each printf to an unbuffered stdout at once: the failed
-  // write was an earlier one, and errno still holds its cause.
-  if (flush_failed || errno != 0)
+#ifdef _WIN32
+  // Windows's C library writes each printf to an unbuffered stdout at once: the write that
+  // failed was a printf's, and errno still holds its cause.
+  cause_known = errno != 0;
+#endif
+  if (cause_known)
     fprintf(stderr, "refdemo: write error: %s\n", strerror(write_error_cause()));
   else
     fputs("refdemo: write error\n", stderr);
