@@ -6,6 +6,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 // REFDEMO_DRIVER_ONLY builds the driver alone, to be linked with these routines written in
@@ -29,14 +30,31 @@ extern "C" void c_w1(int32_t* i, double* d, c_record* r) {
 #endif
 
 #ifndef REFDEMO_LIBRARY
+// Windows's C library turns a write into a pipe whose reader has gone into EINVAL; the
+// system's own error, still the last one, tells it apart.
+static int write_error_cause(void) {
+#ifdef _WIN32
+  const DWORD system_error = GetLastError();
+  if (errno == EINVAL && (system_error == ERROR_NO_DATA || system_error == ERROR_BROKEN_PIPE ||
+                          system_error == ERROR_PIPE_NOT_CONNECTED))
+    return EPIPE;
+#endif
+  return errno;
+}
+
 // stdout's error indicator is the one record of a lost line; the run is reported as failed
 // here, once, after the last line has been flushed.
 static int report_lost_output(void) {
-  int flush_failed = fflush(stdout) != 0;
-  if (!flush_failed && !ferror(stdout))
+  int cause_known = fflush(stdout) != 0;
+  if (!cause_known && !ferror(stdout))
     return 0;
-  if (flush_failed)
-    fprintf(stderr, "refdemo: write error: %s\n", strerror(errno));
+#ifdef _WIN32
+  // Windows's C library writes each printf to an unbuffered stdout at once: the write that
+  // failed was a printf's, and errno still holds its cause.
+  cause_known = errno != 0;
+#endif
+  if (cause_known)
+    fprintf(stderr, "refdemo: write error: %s\n", strerror(write_error_cause()));
   else
     fputs("refdemo: write error\n", stderr);
   return 1;
@@ -45,6 +63,7 @@ static int report_lost_output(void) {
 int main(void) {
 #ifdef _WIN32
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 #endif
   printf("This is the main program in C\n");
   int32_t integer = 3;

@@ -6,6 +6,12 @@ void _p_finalize(void) {
   if (fflush(stdout) != 0)
     pascalrt::fail(PASCALRT_E_WRITE_FAILED, errno);
   else if (ferror_unlocked(stdout))
+#ifdef _WIN32
+    // Windows's C library writes a printf to an unbuffered stdout at once: the write that
+    // failed was that one, and errno still holds its cause.
+    pascalrt::fail(PASCALRT_E_WRITE_FAILED, errno);
+#else
     pascalrt::fail(PASCALRT_E_WRITE_FAILED, 0);
+#endif
   _p_CheckInOutRes();
 }

@@ -1,6 +1,10 @@
 #include "runtime.h"
 
 #include <stdlib.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -61,6 +65,9 @@ void pascalrt::report_and_exit() {
     line.add(strerror(cause));
   }
   line.text[line.length++] = '\n';
+#ifdef _WIN32
+  _setmode(_fileno(stderr), _O_BINARY); // the report ends in a line feed alone
+#endif
   fwrite_unlocked(line.text, 1, line.length, stderr);
   exit(exit_status(code));
 }

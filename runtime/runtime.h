@@ -9,6 +9,19 @@
 #include <stdio.h>
 #include <string.h>
 
+#ifdef _WIN32
+// Windows's C library has no unlocked stdio calls; the locking ones write the same bytes.
+inline size_t fwrite_unlocked(const void* data, size_t size, size_t count, FILE* stream) {
+  return fwrite(data, size, count, stream);
+}
+inline int ferror_unlocked(FILE* stream) {
+  return ferror(stream);
+}
+inline int putc_unlocked(int c, FILE* stream) {
+  return putc(c, stream);
+}
+#endif
+
 namespace pascalrt {
 
 // The lowest write layer: writes to the stdout stream and records a failure. Both share

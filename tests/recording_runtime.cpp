@@ -2,22 +2,35 @@
 
 #include "pascalrt.h"
 
-#include <signal.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <signal.h>
 #include <sys/mman.h>
+#endif
 
 #include <fstream>
 #include <sstream>
 
+#define LINKKIT_TEXT(x) #x
+#define LINKKIT_NAME(prefix, name) LINKKIT_TEXT(prefix) name
+// The assembler's name: with the leading underscore of a cdecl name on 32-bit Windows.
+#define LINKKIT_MARKER LINKKIT_NAME(__USER_LABEL_PREFIX__, "__GPC_RTS_VERSION_20030830__")
+#ifdef _WIN32
+#define LINKKIT_MARKER_SECTION ".section .data$linkkit_marker,\"w\"\n"
+#define LINKKIT_PREVIOUS_SECTION ".text\n"
+#else
+#define LINKKIT_MARKER_SECTION ".pushsection .data.linkkit_marker,\"aw\"\n"
+#define LINKKIT_PREVIOUS_SECTION ".popsection\n"
+#endif
+
 // The marker fills a page of its own, so that it can be made unreadable alone.
-asm(".pushsection .data.linkkit_marker,\"aw\"\n"
-    ".balign 4096\n"
-    ".globl __GPC_RTS_VERSION_20030830__\n"
-    "__GPC_RTS_VERSION_20030830__: .long 20030830\n"
-    ".balign 4096\n"
-    ".popsection\n");
+asm(LINKKIT_MARKER_SECTION ".balign 4096\n"
+                           ".globl " LINKKIT_MARKER "\n" LINKKIT_MARKER ": .long 20030830\n"
+                           ".balign 4096\n" LINKKIT_PREVIOUS_SECTION);
 
 pascalrt_file _p_Output = {1};
 int32_t _p_InOutRes = 0;
@@ -52,6 +65,28 @@ void record(const char* name, std::vector<intptr_t> args = {}) {
   calls.push_back({name, std::move(args), "", false, false});
 }
 
+#ifdef _WIN32
+LONG CALLBACK on_fault(EXCEPTION_POINTERS* info) {
+  const EXCEPTION_RECORD* fault = info->ExceptionRecord;
+  if (fault->ExceptionCode != EXCEPTION_ACCESS_VIOLATION || fault->NumberParameters < 2 ||
+      reinterpret_cast<void*>(fault->ExceptionInformation[1]) != marker_page())
+    return EXCEPTION_CONTINUE_SEARCH;
+  DWORD before = 0;
+  VirtualProtect(marker_page(), 4096, PAGE_READWRITE, &before);
+  record("marker");
+  return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+bool read_only(const void* address) {
+  MEMORY_BASIC_INFORMATION region = {};
+  if (VirtualQuery(address, &region, sizeof region) == 0)
+    return false;
+  const DWORD writable =
+      PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+  return region.State == MEM_COMMIT && (region.Protect & writable) == 0 &&
+         (region.Protect & PAGE_NOACCESS) == 0;
+}
+#else
 void on_fault(int, siginfo_t* info, void*) {
   if (info->si_addr != marker_page())
     abort();
@@ -71,15 +106,23 @@ bool read_only(const void* address) {
   }
   return false;
 }
+#endif
 
 } // namespace
 
 void watch_marker() {
+#ifdef _WIN32
+  static void* const handler = AddVectoredExceptionHandler(1, on_fault);
+  (void)handler;
+  DWORD before = 0;
+  VirtualProtect(marker_page(), 4096, PAGE_NOACCESS, &before);
+#else
   struct sigaction action = {};
   action.sa_sigaction = on_fault;
   action.sa_flags = SA_SIGINFO;
   sigaction(SIGSEGV, &action, nullptr);
   mprotect(marker_page(), 4096, PROT_NONE);
+#endif
 }
 
 } // namespace recording

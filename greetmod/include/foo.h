@@ -5,7 +5,13 @@
 
 #include <stdint.h>
 
-#if defined(__GNUC__)
+/* On Windows a program that uses libgreetmod.dll defines FOO_DLL (and PASCALRT_DLL): I is
+   data and must be imported from the DLL. */
+#if defined(_WIN32) && defined(FOO_BUILDING_DLL)
+#define FOO_API __declspec(dllexport)
+#elif defined(_WIN32) && defined(FOO_DLL)
+#define FOO_API __declspec(dllimport)
+#elif defined(__GNUC__) && !defined(_WIN32)
 #define FOO_API __attribute__((visibility("default")))
 #else
 #define FOO_API

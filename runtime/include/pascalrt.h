@@ -13,7 +13,15 @@
 
 #include <stdint.h>
 
-#if defined(__GNUC__)
+/* On Windows a program links the static library as it is; one that uses libpascalrt.dll
+   defines PASCALRT_DLL, so that the variables are imported from the DLL: a routine is
+   reached through the import library's stub, a variable only through the DLL's import
+   table entry, which dllimport names. */
+#if defined(_WIN32) && defined(PASCALRT_BUILDING_DLL)
+#define PASCALRT_API __declspec(dllexport)
+#elif defined(_WIN32) && defined(PASCALRT_DLL)
+#define PASCALRT_API __declspec(dllimport)
+#elif defined(__GNUC__) && !defined(_WIN32)
 #define PASCALRT_API __attribute__((visibility("default")))
 #else
 #define PASCALRT_API

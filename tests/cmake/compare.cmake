@@ -1,12 +1,19 @@
 # Runs a program and compares its whole standard output with a golden file, byte for byte;
 # its exit status and standard error are checked apart from it. EMULATOR, where set, runs
-# programs that the host cannot start itself.
+# programs that the host cannot start itself. The output goes through a file: a variable
+# would have CMake turn each carriage return and line feed into a line feed alone.
 function(expect_output program golden)
-  execute_process(COMMAND ${EMULATOR} ${program} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err
-    RESULT_VARIABLE status)
-  file(READ ${golden} expected)
+  string(RANDOM LENGTH 12 tag)
+  set(captured ${CMAKE_CURRENT_BINARY_DIR}/expect_output-${tag}.out)
+  execute_process(COMMAND ${EMULATOR} ${program} ${ARGN} OUTPUT_FILE ${captured}
+    ERROR_VARIABLE err RESULT_VARIABLE status)
+  file(READ ${captured} out HEX)
+  file(READ ${captured} text)
+  file(REMOVE ${captured})
+  file(READ ${golden} expected HEX)
   if(NOT out STREQUAL expected)
-    message(FATAL_ERROR "${program}: output differs from ${golden}\n--- got:\n${out}---")
+    message(FATAL_ERROR "${program}: output differs from ${golden}\n--- got:\n${text}---\n"
+      "--- in hexadecimal:\n${out}\n--- expected:\n${expected}")
   endif()
   if(NOT status STREQUAL "0")
     message(FATAL_ERROR "${program}: exit status ${status}, expected 0")
