@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "emulator.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -60,12 +62,16 @@ std::string drain(int fd) {
 
 } // namespace
 
+std::vector<std::string> on_host(const std::vector<std::string>& argv) {
+  std::vector<std::string> words = LINKKIT_EMULATOR_WORDS;
+  words.insert(words.end(), argv.begin(), argv.end());
+  return words;
+}
+
 Outcome run_program(const std::vector<std::string>& argv, Sink sink) {
+  const std::vector<std::string> command = on_host(argv);
   std::vector<char*> args;
-  static char emulator[] = LINKKIT_EMULATOR;
-  if (emulator[0] != '\0')
-    args.push_back(emulator);
-  for (const std::string& arg : argv)
+  for (const std::string& arg : command)
     args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
 

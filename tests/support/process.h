@@ -30,6 +30,9 @@ struct Outcome {
   bool core_dumped = false;
 };
 
+// argv as the host starts it: behind the emulator's words where the build has an emulator.
+std::vector<std::string> on_host(const std::vector<std::string>& argv);
+
 Outcome run_program(const std::vector<std::string>& argv, Sink sink = Sink::file);
 
 // What fn printed on stdout in this process.
