@@ -106,6 +106,12 @@ run everything 0
 check everything installs wine32:i386
 check everything installs g++-mingw-w64-i686
 check everything test "$(grep '^apt-get install' "$work/log" | grep -vc -- --no-remove)" = 0
+# The other Linux targets' C libraries and binutils, and never a gcc cross compiler: those
+# take away the multilib compilers.
+check everything installs libc6-dev-s390x-cross
+check everything installs binutils-riscv64-linux-gnu
+check everything installs libstdc++-12-dev-arm64-cross
+check everything test "$(grep -cE '^apt-get install .* g(cc|\+\+|fortran)(-[0-9]+)?-[a-z0-9_]+-linux-gnu' "$work/log")" = 0
 
 [ "$failed" = 0 ] && echo "install-deps: every case passed"
 exit "$failed"
