@@ -5,7 +5,8 @@ function(linkkit_warnings target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wcast-qual
     -Wformat=2 -Wundef -Wmissing-declarations -Wwrite-strings -Wvla
-    $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast -Wuseless-cast -Wzero-as-null-pointer-constant>
+    $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast -Wzero-as-null-pointer-constant>
+    $<$<COMPILE_LANG_AND_ID:CXX,GNU>:-Wuseless-cast> # gcc alone has it
     $<$<COMPILE_LANGUAGE:C>:-Wstrict-prototypes -Wmissing-prototypes>)
   set_target_properties(${target} PROPERTIES COMPILE_WARNING_AS_ERROR ON)
 endfunction()

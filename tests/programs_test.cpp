@@ -159,15 +159,16 @@ std::string read_terminal_until(int terminal, const std::string& text = "\x01 at
 }
 
 TEST(FooHost, ShowsEachLineOnATerminalAsSoonAsItIsWritten) {
+  const std::vector<std::string> command = on_host({FOO_HOST, "wait"});
+  std::vector<char*> argv;
+  for (const std::string& word : command)
+    argv.push_back(const_cast<char*>(word.c_str()));
+  argv.push_back(nullptr);
   int terminal = -1;
   const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
   ASSERT_GE(pid, 0);
   if (pid == 0) {
-    static char emulator[] = LINKKIT_EMULATOR, host[] = FOO_HOST, wait[] = "wait";
-    char* with_emulator[] = {emulator, host, wait, nullptr};
-    char* without[] = {host, wait, nullptr};
-    char** argv = emulator[0] != '\0' ? with_emulator : without;
-    execv(argv[0], argv);
+    execv(argv[0], argv.data());
     _exit(127);
   }
   // The program now waits for a line of input, its first line still unflushed unless the

@@ -116,6 +116,12 @@ run tool_on_path 0
 check tool_on_path installs ghc
 check tool_on_path eval '! installs nodejs'
 rm "$work/bin/node"
+# The other Linux targets' C libraries and binutils, and never a gcc cross compiler: those
+# take away the multilib compilers.
+check everything installs libc6-dev-s390x-cross
+check everything installs binutils-riscv64-linux-gnu
+check everything installs libstdc++-12-dev-arm64-cross
+check everything test "$(grep -cE '^apt-get install .* g(cc|\+\+|fortran)(-[0-9]+)?-[a-z0-9_]+-linux-gnu' "$work/log")" = 0
 
 [ "$failed" = 0 ] && echo "install-deps: every case passed"
 exit "$failed"

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "emulator.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -63,20 +65,30 @@ std::string drain(int fd) {
 
 } // namespace
 
+std::vector<std::string> on_host(const std::vector<std::string>& argv) {
+  std::vector<std::string> words = LINKKIT_EMULATOR_WORDS;
+  words.insert(words.end(), argv.begin(), argv.end());
+  return words;
+}
+
 Outcome run_program(const std::vector<std::string>& argv, Sink sink,
                     const std::vector<std::string>& environment) {
-  std::vector<char*> args;
-  static char emulator[] = LINKKIT_EMULATOR;
-  if (emulator[0] != '\0')
-    args.push_back(emulator);
-  // qemu's user-mode emulator hands QEMU_SET_ENV's settings to the program alone.
-  std::vector<std::string> settings;
-  for (const std::string& setting : environment)
-    settings.push_back(emulator[0] != '\0' ? "QEMU_SET_ENV=" + setting : setting);
+  const std::vector<std::string> command = on_host(argv);
+  const bool emulated = command.size() > argv.size();
+  // qemu's user-mode emulator hands QEMU_SET_ENV's settings, comma-separated, to the
+  // program alone.
+  std::vector<std::string> settings = environment;
+  if (emulated && !environment.empty()) {
+    std::string joined = "QEMU_SET_ENV=";
+    for (const std::string& setting : environment)
+      joined += (&setting == &environment.front() ? "" : ",") + setting;
+    settings = {joined};
+  }
   std::vector<char*> env;
   for (std::string& setting : settings)
     env.push_back(setting.data());
-  for (const std::string& arg : argv)
+  std::vector<char*> args;
+  for (const std::string& arg : command)
     args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
 

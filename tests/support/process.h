@@ -30,7 +30,10 @@ struct Outcome {
   bool core_dumped = false;
 };
 
-// environment: NAME=VALUE settings added to the program's environment (the emulator's
+// argv as the host starts it: behind the emulator's words where the build has an emulator.
+std::vector<std::string> on_host(const std::vector<std::string>& argv);
+
+// environment: NAME=VALUE settings added to the program's environment (the emulated
 // program's, under an emulator).
 Outcome run_program(const std::vector<std::string>& argv, Sink sink = Sink::file,
                     const std::vector<std::string>& environment = {});
