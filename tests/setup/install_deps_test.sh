@@ -35,7 +35,20 @@ cat >"$work/bin/dpkg" <<'FAKE'
 #!/usr/bin/env bash
 [ "$1" = --print-foreign-architectures ] && echo i386
 FAKE
+# debootstrap makes the root's folders, or exits $FAKE_DEBOOTSTRAP_STATUS; bwrap only logs
+# the command it would run in the root.
+cat >"$work/bin/debootstrap" <<'FAKE'
+#!/usr/bin/env bash
+echo "debootstrap $*" >>"$FAKE_DIR/log"
+[ "${FAKE_DEBOOTSTRAP_STATUS:-0}" = 0 ] || exit "$FAKE_DEBOOTSTRAP_STATUS"
+mkdir -p "${@: -1}/etc"
+FAKE
+cat >"$work/bin/bwrap" <<'FAKE'
+#!/usr/bin/env bash
+echo "bwrap $*" >>"$FAKE_DIR/log"
+FAKE
 chmod +x "$work/bin/"*
+export LINKKIT_I386_ROOT=$work/root
 
 failed=0
 # run NAME EXPECTED_STATUS [install-deps args]: runs the script with the fakes first on PATH.
@@ -106,6 +119,27 @@ run everything 0
 check everything installs wine32:i386
 check everything installs g++-mingw-w64-i686
 check everything test "$(grep '^apt-get install' "$work/log" | grep -vc -- --no-remove)" = 0
+# ... and the i386 root: made once, for the i386 tools of the list, nothing removed in it.
+root_packages=$(grep -v '^#' "$(dirname "$script")/../interop/languages.tsv" | cut -f5 |
+  tr , '\n' | grep -vx -- - | sort -u | tr '\n' ' ')
+check everything grep -q "^debootstrap --arch=i386 .*bookworm $work/root.new$" "$work/log"
+check everything grep -qF "bwrap --bind $work/root / " "$work/log"
+check everything grep -qE "^bwrap .* apt-get install -y -qq --no-install-recommends --no-remove ${root_packages% }$" "$work/log"
+check everything test -d "$work/root" -a ! -e "$work/root.new"
+run root_complete 0
+check root_complete test "$(grep -c -e '^debootstrap' -e '^bwrap' "$work/log")" = 0
+
+# A root whose packages changed gets them without being made again.
+sed -i 1d "$work/root/etc/linkkit-packages"
+run root_packages_changed 0
+check root_packages_changed test "$(grep -c '^debootstrap' "$work/log")" = 0
+check root_packages_changed grep -q "^bwrap .* apt-get install" "$work/log"
+
+# debootstrap failing: a clear message, a non-zero status, and no root left that looks made.
+rm -rf "$work/root"
+FAKE_DEBOOTSTRAP_STATUS=1 run root_fails 1
+check root_fails says "i386-root: debootstrap failed"
+check root_fails test ! -e "$work/root"
 
 [ "$failed" = 0 ] && echo "install-deps: every case passed"
 exit "$failed"
