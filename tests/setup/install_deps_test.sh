@@ -141,5 +141,11 @@ FAKE_DEBOOTSTRAP_STATUS=1 run root_fails 1
 check root_fails says "i386-root: debootstrap failed"
 check root_fails test ! -e "$work/root"
 
+# Running in a root that was never completed: one line that says what to do, and a failure.
+LINKKIT_I386_ROOT=$work/none "$(dirname "$script")/i386-root" run "$work" -- true 2>"$work/err"
+check run_without_root test $? = 1
+check run_without_root test "$(cat "$work/err")" = \
+  "i386-root: no complete root in $work/none: run tools/install-deps"
+
 [ "$failed" = 0 ] && echo "install-deps: every case passed"
 exit "$failed"
