@@ -14,3 +14,13 @@ function(linkkit_languages column out)
   endforeach()
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
+
+# linkkit_language_root_packages(LANGUAGE OUT): the packages of LANGUAGE's tool in a target's
+# own Debian root, the list's last column ("-" where the host's tool serves).
+function(linkkit_language_root_packages language out)
+  file(STRINGS ${PROJECT_SOURCE_DIR}/interop/languages.tsv rows REGEX "^${language}\t")
+  string(REPLACE "\t" ";" cells "${rows}")
+  # The reasons hold semicolons of their own: the root's packages are the last cell.
+  list(GET cells -1 packages)
+  set(${out} ${packages} PARENT_SCOPE)
+endfunction()

@@ -35,7 +35,20 @@ cat >"$work/bin/dpkg" <<'FAKE'
 #!/usr/bin/env bash
 [ "$1" = --print-foreign-architectures ] && echo i386
 FAKE
+# debootstrap makes the root's folders, or exits $FAKE_DEBOOTSTRAP_STATUS; bwrap only logs
+# the command it would run in the root.
+cat >"$work/bin/debootstrap" <<'FAKE'
+#!/usr/bin/env bash
+echo "debootstrap $*" >>"$FAKE_DIR/log"
+[ "${FAKE_DEBOOTSTRAP_STATUS:-0}" = 0 ] || exit "$FAKE_DEBOOTSTRAP_STATUS"
+mkdir -p "${@: -1}/etc"
+FAKE
+cat >"$work/bin/bwrap" <<'FAKE'
+#!/usr/bin/env bash
+echo "bwrap $*" >>"$FAKE_DIR/log"
+FAKE
 chmod +x "$work/bin/"*
+export LINKKIT_I386_ROOT=$work/root
 
 failed=0
 # run NAME EXPECTED_STATUS [install-deps args]: runs the script with the fakes first on PATH.
@@ -104,11 +117,45 @@ check retry_fails says "install-deps: could not install cppcheck"
 printf '%s\n' $demo_packages >"$work/installed"
 run everything 0
 check everything installs wine32:i386
+check everything installs ghc
 check everything installs g++-mingw-w64-i686
 check everything test "$(grep '^apt-get install' "$work/log" | grep -vc -- --no-remove)" = 0
+# The other Linux targets' C libraries and binutils, and never a gcc cross compiler: those
+# take away the multilib compilers.
+check everything installs libc6-dev-s390x-cross
+check everything installs binutils-riscv64-linux-gnu
+check everything installs libstdc++-12-dev-arm64-cross
+check everything test "$(grep -cE '^apt-get install .* g(cc|\+\+|fortran)(-[0-9]+)?-[a-z0-9_]+-linux-gnu' "$work/log")" = 0
+# ... and the i386 root: made once, for the i386 tools of the list, nothing removed in it.
+root_packages=$(grep -v '^#' "$(dirname "$script")/../interop/languages.tsv" | cut -f6 |
+  tr , '\n' | grep -vx -- - | sort -u | tr '\n' ' ')
+check everything grep -q "^debootstrap --arch=i386 .*bookworm $work/root.new$" "$work/log"
+check everything grep -qF "bwrap --bind $work/root / " "$work/log"
+check everything grep -qE "^bwrap .* apt-get install -y -qq --no-install-recommends --no-remove ${root_packages% }$" "$work/log"
+check everything test -d "$work/root" -a ! -e "$work/root.new"
+run root_complete 0
+check root_complete test "$(grep -c -e '^debootstrap' -e '^bwrap' "$work/log")" = 0
+
+# A root whose packages changed gets them without being made again.
+sed -i 1d "$work/root/etc/linkkit-packages"
+run root_packages_changed 0
+check root_packages_changed test "$(grep -c '^debootstrap' "$work/log")" = 0
+check root_packages_changed grep -q "^bwrap .* apt-get install" "$work/log"
+
+# debootstrap failing: a clear message, a non-zero status, and no root left that looks made.
+rm -rf "$work/root"
+FAKE_DEBOOTSTRAP_STATUS=1 run root_fails 1
+check root_fails says "i386-root: debootstrap failed"
+check root_fails test ! -e "$work/root"
+
+# Running in a root that was never completed: one line that says what to do, and a failure.
+LINKKIT_I386_ROOT=$work/none "$(dirname "$script")/i386-root" run "$work" -- true 2>"$work/err"
+check run_without_root test $? = 1
+check run_without_root test "$(cat "$work/err")" = \
+  "i386-root: no complete root in $work/none: run tools/install-deps"
+
 # A caller's tool: its package, unless the command that it gives is already on PATH (a
 # Node.js or rustc from elsewhere, which Debian's package would conflict with).
-check everything installs ghc
 printf '#!/bin/sh\n' >"$work/bin/node"
 chmod +x "$work/bin/node"
 printf '%s\n' $demo_packages >"$work/installed"
@@ -116,12 +163,6 @@ run tool_on_path 0
 check tool_on_path installs ghc
 check tool_on_path eval '! installs nodejs'
 rm "$work/bin/node"
-# The other Linux targets' C libraries and binutils, and never a gcc cross compiler: those
-# take away the multilib compilers.
-check everything installs libc6-dev-s390x-cross
-check everything installs binutils-riscv64-linux-gnu
-check everything installs libstdc++-12-dev-arm64-cross
-check everything test "$(grep -cE '^apt-get install .* g(cc|\+\+|fortran)(-[0-9]+)?-[a-z0-9_]+-linux-gnu' "$work/log")" = 0
 
 [ "$failed" = 0 ] && echo "install-deps: every case passed"
 exit "$failed"
