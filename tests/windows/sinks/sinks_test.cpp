@@ -17,7 +17,7 @@ class Wineserver : public testing::Environment {
   void SetUp() override {
     // (wineserver -p fails when a server is up already: wineboot then uses that one.)
     ASSERT_EQ(system("{ '" WINESERVER
-                     "' -p10 || :; } </dev/null >/dev/null 2>&1 && '" LINKKIT_EMULATOR
+                     "' -p10 || :; } </dev/null >/dev/null 2>&1 && '" WINE
                      "' wineboot --init </dev/null >/dev/null 2>&1"),
               0);
   }
