@@ -7,9 +7,9 @@ execute_process(COMMAND sh ${BUILD} ${PREFIX} ${WORKDIR} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${BUILD} failed (${status})")
 endif()
-# A Windows linker names the program caller.exe.
+# A Windows linker names the program caller.exe (a C# caller.exe is mono's, run by caller).
 set(program ${WORKDIR}/caller)
-if(EXISTS ${program}.exe)
+if(NOT EXISTS ${program})
   set(program ${program}.exe)
 endif()
 expect_output(${program} ${GOLDEN})
