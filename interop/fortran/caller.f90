@@ -66,19 +66,22 @@ program caller
   call c_world()
   call c_w1(int_value, real_value, rec)
   call kit_done()
-  print '(a,i0,1x,f0.4,1x,i0,1x,f0.4)', 'left behind: ', int_value, real_value, rec%c_i, rec%c_d
+  ! A record of formatted output ends in CR LF with MinGW's gfortran; the kit's lines end in
+  ! LF alone. So each line is written without a record end, its LF as a character.
+  write (output_unit, '(a,i0,1x,f0.4,1x,i0,1x,f0.4,a)', advance='no') 'left behind: ', &
+    int_value, real_value, rec%c_i, rec%c_d, new_line('a')
   flush (output_unit)
 
   call init_foo()
   call init_foo()
-  print '(a,i0)', 'I before: ', foo_i
+  write (output_unit, '(a,i0,a)', advance='no') 'I before: ', foo_i, new_line('a')
   flush (output_unit)
   x = 0
   call helloworld()
   call hello(x)
   call hello(foo_i)
   call kit_done()
-  print '(a,i0,a,i0)', 'x = ', x, ', I = ', foo_i
+  write (output_unit, '(a,i0,a,i0,a)', advance='no') 'x = ', x, ', I = ', foo_i, new_line('a')
   flush (output_unit)
   call p_finalize()
 

@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <signal.h>
 #include <stdio.h>
@@ -63,6 +64,40 @@ std::string drain(int fd) {
   _exit(127);
 }
 
+// What a program writes to a terminal, until it has exited and nothing more comes. The
+// terminal's other end stays open here: once the program's last descriptor of it closed,
+// Linux may report a hang-up before the last bytes that the program wrote can be read.
+std::string drain_terminal(int terminal, pid_t pid, int* wstatus) {
+  const int held = open(ptsname(terminal), O_RDWR | O_NOCTTY);
+  std::string data;
+  char buffer[65536];
+  bool exited = false;
+  for (;;) {
+    pollfd ready = {terminal, POLLIN, 0};
+    const int n = poll(&ready, 1, 50);
+    if (n > 0) {
+      const ssize_t got = read(terminal, buffer, sizeof buffer);
+      if (got > 0) {
+        data.append(buffer, static_cast<size_t>(got));
+        continue;
+      }
+      if (got < 0 && errno == EINTR)
+        continue;
+      if (exited)
+        break;
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else if (exited) {
+      break;
+    }
+    if (!exited && waitpid(pid, wstatus, WNOHANG) == pid)
+      exited = true;
+  }
+  if (held >= 0)
+    close(held);
+  return data;
+}
+
 } // namespace
 
 std::vector<std::string> on_host(const std::vector<std::string>& argv) {
@@ -74,8 +109,8 @@ std::vector<std::string> on_host(const std::vector<std::string>& argv) {
 Outcome run_program(const std::vector<std::string>& argv, Sink sink,
                     const std::vector<std::string>& environment) {
   const std::vector<std::string> command = on_host(argv);
-  const bool emulated = command.size() > argv.size() &&
-                        command.front().find("qemu") != std::string::npos;
+  const bool emulated =
+      command.size() > argv.size() && command.front().find("qemu") != std::string::npos;
   // qemu's user-mode emulator hands QEMU_SET_ENV's settings, comma-separated, to the
   // program alone.
   std::vector<std::string> settings = environment;
@@ -151,14 +186,17 @@ Outcome run_program(const std::vector<std::string>& argv, Sink sink,
   close(err_fd);
 
   Outcome result;
-  if (read_fd >= 0) {
+  int wstatus = 0;
+  if (sink == Sink::terminal) {
+    result.out = drain_terminal(read_fd, pid, &wstatus);
+    close(read_fd);
+  } else if (read_fd >= 0) {
     result.out = drain(read_fd);
     close(read_fd);
   }
   result.err = drain(err_pipe[0]);
   close(err_pipe[0]);
-  int wstatus = 0;
-  while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
+  while (sink != Sink::terminal && waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
   }
   result.exited = WIFEXITED(wstatus);
   result.status = result.exited ? WEXITSTATUS(wstatus) : WTERMSIG(wstatus);
