@@ -6,11 +6,14 @@
 #include <stddef.h>
 #include <stdint.h>
 
+/* On Windows a program that uses librefdemo.dll may define REFDEMO_DLL, as
+   linkkit::refdemo does, and calls the routines through the DLL's import table directly,
+   not through the import library's stubs. */
 #if defined(_WIN32) && defined(REFDEMO_BUILDING_DLL)
 #define REFDEMO_API __declspec(dllexport)
-#elif defined(_WIN32) && !defined(REFDEMO_STATIC)
+#elif defined(_WIN32) && defined(REFDEMO_DLL)
 #define REFDEMO_API __declspec(dllimport)
-#elif defined(__GNUC__)
+#elif defined(__GNUC__) && !defined(_WIN32)
 #define REFDEMO_API __attribute__((visibility("default")))
 #else
 #define REFDEMO_API
