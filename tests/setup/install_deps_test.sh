@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# The helpers are called through check; the release comes from the machine's os-release.
+# shellcheck disable=SC2317,SC1091
 # Drives the real tools/install-deps against a fake apt-get, dpkg and dpkg-query on PATH:
 # what it installs, how it rides out a registry in mid-sync, and that it never lets apt
 # remove a package. Needs no network and changes nothing on the machine.
@@ -75,17 +77,17 @@ check() { # check NAME CONDITION...: fails the case when the condition does not 
 }
 installs() { grep -q "^apt-get install .* $1\( \|$\)" "$work/log"; }
 says() { grep -qF "$1" "$work/err"; }
-demo_packages="cmake ninja-build g++ libgtest-dev googletest pkg-config binutils valgrind clang-tidy cppcheck"
+demo_packages=(cmake ninja-build g++ libgtest-dev googletest pkg-config binutils valgrind clang-tidy cppcheck)
 
 # Nothing missing: not one apt-get call.
-printf '%s\n' $demo_packages >"$work/installed"
+printf '%s\n' "${demo_packages[@]}" >"$work/installed"
 run nothing_missing 0 demo
 check nothing_missing test ! -s "$work/log"
 check nothing_missing test ! -s "$work/err"
 
 # One package missing, and an index that fails to download: the update's failure is said in
 # one line and the install goes on, never allowing a removal.
-printf '%s\n' $demo_packages | grep -vx cppcheck >"$work/installed"
+printf '%s\n' "${demo_packages[@]}" | grep -vx cppcheck >"$work/installed"
 FAKE_UPDATE_STATUS=100 run update_fails 0 demo
 check update_fails grep -q '^apt-get update' "$work/log"
 check update_fails installs cppcheck
@@ -97,10 +99,10 @@ check update_fails test "$(grep -c '^install-deps: apt-get update failed' "$work
 : >"$work/installed"
 run demo_only 0 demo
 check demo_only test "$(grep '^apt-get install' "$work/log")" = \
-  "apt-get install -y -qq --no-install-recommends --no-remove $demo_packages"
+  "apt-get install -y -qq --no-install-recommends --no-remove ${demo_packages[*]}"
 
 # A first install that fails is tried once more, with the release's own suite.
-printf '%s\n' $demo_packages | grep -vx cppcheck >"$work/installed"
+printf '%s\n' "${demo_packages[@]}" | grep -vx cppcheck >"$work/installed"
 release=$(. /etc/os-release && echo "$VERSION_CODENAME")
 FAKE_INSTALL_FAILURES=1 run retry_succeeds 0 demo
 check retry_succeeds test "$(grep -c '^apt-get install' "$work/log")" = 2
@@ -108,13 +110,13 @@ check retry_succeeds grep -q "^apt-get install .*--no-remove.* -t $release .*cpp
 check retry_succeeds says "trying again with $release as the target release"
 
 # Both fail: a clear message and a non-zero status.
-printf '%s\n' $demo_packages | grep -vx cppcheck >"$work/installed"
+printf '%s\n' "${demo_packages[@]}" | grep -vx cppcheck >"$work/installed"
 FAKE_INSTALL_FAILURES=2 run retry_fails 1 demo
 check retry_fails test "$(grep -c '^apt-get install' "$work/log")" = 2
 check retry_fails says "install-deps: could not install cppcheck"
 
 # The whole set-up asks for what the tests need too, each install without removals.
-printf '%s\n' $demo_packages >"$work/installed"
+printf '%s\n' "${demo_packages[@]}" >"$work/installed"
 run everything 0
 check everything installs wine32:i386
 check everything installs ghc
@@ -127,8 +129,7 @@ check everything installs binutils-riscv64-linux-gnu
 check everything installs libstdc++-12-dev-arm64-cross
 check everything test "$(grep -cE '^apt-get install .* g(cc|\+\+|fortran)(-[0-9]+)?-[a-z0-9_]+-linux-gnu' "$work/log")" = 0
 # ... and the i386 root: made once, for the i386 tools of the list, nothing removed in it.
-root_packages=$(grep -v '^#' "$(dirname "$script")/../interop/languages.tsv" | cut -f6 |
-  tr , '\n' | grep -vx -- - | sort -u | tr '\n' ' ')
+root_packages=$("$(dirname "$script")/kitdata" root-packages | tr '\n' ' ')
 check everything grep -q "^debootstrap --arch=i386 .*bookworm $work/root.new$" "$work/log"
 check everything grep -qF "bwrap --bind $work/root / " "$work/log"
 check everything grep -qE "^bwrap .* apt-get install -y -qq --no-install-recommends --no-remove ${root_packages% }$" "$work/log"
@@ -154,11 +155,37 @@ check run_without_root test $? = 1
 check run_without_root test "$(cat "$work/err")" = \
   "i386-root: no complete root in $work/none: run tools/install-deps"
 
+# One preset: its own packages and its languages' tools, nothing of the other presets, and
+# no i386 root.
+printf '%s\n' "${demo_packages[@]}" >"$work/installed"
+rm -rf "$work/root"
+run one_preset 0 s390x
+check one_preset test "$(grep '^apt-get install' "$work/log")" = \
+  "apt-get install -y -qq --no-install-recommends --no-remove clang-14 qemu-user libc6-dev-s390x-cross libgcc-12-dev-s390x-cross libstdc++-12-dev-s390x-cross binutils-s390x-linux-gnu golang-go"
+check one_preset test "$(grep -c -e '^debootstrap' -e '^bwrap' "$work/log")" = 0
+
+# One language: its tools on every preset that tests it, and the i386 root with its tool alone.
+run one_language 0 --language rust
+check one_language installs libstd-rust-dev-windows
+check one_language eval '! installs ghc'
+check one_language eval '! installs libc6-dev-s390x-cross'
+check one_language grep -qE "^bwrap .* apt-get install -y -qq --no-install-recommends --no-remove rustc$" "$work/log"
+
+# A wrong name or option: the cause and the usage on standard error, status 2, no install.
+for wrong in nonesuch --nonesuch "--language nonesuch" "demo s390x"; do
+  # shellcheck disable=SC2086
+  run "wrong_$wrong" 2 $wrong
+  check "wrong_$wrong" test ! -s "$work/log"
+  check "wrong_$wrong" grep -q '^usage: tools/install-deps ' "$work/err"
+  [ "$wrong" != nonesuch ] ||
+    check wrong_nonesuch says "install-deps: no preset named 'nonesuch'; the presets are: default "
+done
+
 # A caller's tool: its package, unless the command that it gives is already on PATH (a
 # Node.js or rustc from elsewhere, which Debian's package would conflict with).
 printf '#!/bin/sh\n' >"$work/bin/node"
 chmod +x "$work/bin/node"
-printf '%s\n' $demo_packages >"$work/installed"
+printf '%s\n' "${demo_packages[@]}" >"$work/installed"
 run tool_on_path 0
 check tool_on_path installs ghc
 check tool_on_path eval '! installs nodejs'
