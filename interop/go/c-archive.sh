@@ -24,7 +24,9 @@ one_object() {
   out=$1 archive=$2
   shift 2
   ${CC:-cc} $CFLAGS -r -nostdlib -Wl,-d -o "$out" -Wl,--whole-archive "$archive"
-  keep=
+  # i386's position-independent code calls thunks of a group that the linker keeps once
+  # per program: they stay global (and hidden), lest a call reach a discarded copy.
+  keep="--wildcard --keep-global-symbol=__x86.get_pc_thunk.*"
   for name in "$@"; do keep="$keep --keep-global-symbol=$name"; done
   ${OBJCOPY:-objcopy} $keep "$out"
 }
