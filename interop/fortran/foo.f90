@@ -1,16 +1,13 @@
-! Module Foo in Fortran, on the kit's run-time. The run-time's variables are reached as
-! bind(c) variables, Fortran's own way to share a C variable (gfortran makes each a common
-! symbol, which the run-time's definition takes over at link time). Fortran cannot declare
-! a variadic procedure, so the write goes through internal_write.c, which makes the
-! variadic call with the seven arguments handed to it.
+! Module Foo in Fortran, on the kit's run-time. A bind(c) variable would define the
+! run-time's variables here (a common symbol) rather than refer to them, and Fortran cannot
+! declare a variadic procedure: internal_write.c gives the address of _p_Output and the value
+! of _p_InOutRes, and makes the variadic call with the seven arguments handed to it.
 module foo
   use, intrinsic :: iso_c_binding
   implicit none
   private
 
   integer(c_int32_t), bind(c, name='I'), public :: i = 0
-  integer(c_int32_t), bind(c, name='_p_Output'), target :: p_output ! a file: its address alone
-  integer(c_int32_t), bind(c, name='_p_InOutRes') :: p_inoutres
 
   integer(c_int32_t), parameter :: write_plain = 784, item_text = 17, item_line_end = 22
   ! Named constants, so read-only; each ends in its zero byte, which the length leaves out.
@@ -27,15 +24,21 @@ module foo
     end subroutine
     subroutine p_checkinoutres() bind(c, name='_p_CheckInOutRes')
     end subroutine
+    type(c_ptr) function output() bind(c, name='foo_output')
+      import :: c_ptr
+    end function
+    integer(c_int32_t) function inoutres() bind(c, name='foo_inoutres')
+      import :: c_int32_t
+    end function
   end interface
 
 contains
 
   subroutine write_line(text)
     character(kind=c_char, len=*), intent(in) :: text
-    call internal_write(c_loc(p_output), write_plain, 2_c_int32_t, item_text, text, &
+    call internal_write(output(), write_plain, 2_c_int32_t, item_text, text, &
                         len(text, kind=c_int32_t) - 1_c_int32_t, item_line_end)
-    if (p_inoutres /= 0) call p_checkinoutres()
+    if (inoutres() /= 0) call p_checkinoutres()
   end subroutine
 
   subroutine helloworld() bind(c, name='Helloworld')

@@ -1,13 +1,18 @@
-# The names that a language's two archives give a C program and take from it. Names that
-# a C program cannot spell (with a '$': Free Pascal's own) are the language's affair.
-# cmake -D NM=... -D AR=... -D ROUTINES=librefdemo.a -D MODULE=libgreetmod.a -P symbols.cmake
+# The names that a language's two archives and two shared libraries give a C program and
+# take from it. Names that a C program cannot spell (with a '$' or a '.': Free Pascal's and
+# Go's own) are the language's affair. A language whose module needs names of its own
+# run-time lists them in interop/<language>/module-foo.extern-names, one a line.
+# cmake -D NM=... -D AR=... -D READELF=... -D ROUTINES=librefdemo.a -D MODULE=libgreetmod.a
+#   -D SHARED_ROUTINES=librefdemo.so -D SHARED_MODULE=libgreetmod.so [-D EXTERN_NAMES=file]
+#   -P symbols.cmake
 
 cmake_minimum_required(VERSION 3.25)
-# names(ARCHIVE TYPES OUT): the global names of ARCHIVE whose nm type is one of TYPES.
-function(names archive types out)
-  execute_process(COMMAND ${NM} -P -g ${archive} OUTPUT_VARIABLE lines RESULT_VARIABLE status)
+# names(FILE TYPES OUT [nm options]): the global names of FILE whose nm type is one of TYPES.
+function(names file types out)
+  execute_process(COMMAND ${NM} -P -g ${ARGN} ${file} OUTPUT_VARIABLE lines
+    RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${NM} ${archive} failed")
+    message(FATAL_ERROR "${NM} ${file} failed")
   endif()
   string(REPLACE "\n" ";" lines "${lines}")
   set(result)
@@ -17,6 +22,7 @@ function(names archive types out)
     endif()
   endforeach()
   list(SORT result)
+  list(REMOVE_DUPLICATES result)
   set(${out} "${result}" PARENT_SCOPE)
 endfunction()
 
@@ -28,9 +34,8 @@ function(expect what got expected)
 endfunction()
 
 set(defined T D B R G S V W)
-# A common symbol (gfortran's bind(c) variables) is a tentative definition that the
-# run-time's own definition takes over: the module still takes the name from the run-time.
-set(referred U C)
+set(runtime_names _p_CheckInOutRes _p_InOutRes _p_Internal_Write _p_Output)
+set(module_names Hello Helloworld I init_Foo)
 
 names(${ROUTINES} "${defined}" routines_defined)
 expect("${ROUTINES} defines" "${routines_defined}" "c_w1;c_world")
@@ -42,7 +47,33 @@ if(NOT count EQUAL 1)
   message(SEND_ERROR "${MODULE} holds ${count} objects (${members}), not one")
 endif()
 names(${MODULE} "${defined}" module_defined)
-expect("${MODULE} defines" "${module_defined}" "Hello;Helloworld;I;init_Foo")
-names(${MODULE} "${referred}" module_referred)
-expect("${MODULE} refers to" "${module_referred}"
-  "_p_CheckInOutRes;_p_InOutRes;_p_Internal_Write;_p_Output")
+expect("${MODULE} defines" "${module_defined}" "${module_names}")
+# Undefined alone: a common symbol (C) would be a zero-filled variable of the module's own
+# wherever the kit's run-time is not linked in.
+names(${MODULE} "U;C" module_referred)
+set(extern_names)
+if(EXTERN_NAMES)
+  file(STRINGS ${EXTERN_NAMES} extern_names)
+endif()
+set(own_runtime ${module_referred})
+# Position-independent code refers to the table that the linker itself makes.
+list(REMOVE_ITEM own_runtime ${runtime_names} ${extern_names} _GLOBAL_OFFSET_TABLE_)
+expect("${MODULE} refers, beyond the kit's run-time and ${EXTERN_NAMES}, to" "${own_runtime}" "")
+names(${MODULE} "U" module_undefined)
+set(kit_runtime ${module_undefined})
+list(FILTER kit_runtime INCLUDE REGEX "^_p_")
+expect("${MODULE} refers to" "${kit_runtime}" "${runtime_names}")
+
+# The shared libraries export the same names, and libgreetmod.so takes the run-time's from
+# libpascalrt.so, which it names, at load.
+names(${SHARED_ROUTINES} "${defined}" routines_exported -D --defined-only)
+expect("${SHARED_ROUTINES} exports" "${routines_exported}" "c_w1;c_world")
+names(${SHARED_MODULE} "${defined}" module_exported -D --defined-only)
+expect("${SHARED_MODULE} exports" "${module_exported}" "${module_names}")
+names(${SHARED_MODULE} "U" module_imported -D)
+list(FILTER module_imported INCLUDE REGEX "^_p_")
+expect("${SHARED_MODULE} imports" "${module_imported}" "${runtime_names}")
+execute_process(COMMAND ${READELF} -d ${SHARED_MODULE} OUTPUT_VARIABLE dynamic)
+if(NOT dynamic MATCHES "\\(NEEDED\\)[^\n]*\\[libpascalrt\\.so\\.[0-9]+\\]")
+  message(SEND_ERROR "${SHARED_MODULE} does not name libpascalrt.so:\n${dynamic}")
+endif()

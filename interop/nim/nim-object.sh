@@ -1,0 +1,28 @@
+# shellcheck shell=sh disable=SC2086 # CFLAGS holds several options
+# Sourced by routines and module-foo, with CC and CFLAGS, in WORKDIR.
+
+# nim_object OUT SOURCE NAME...: SOURCE and the parts of Nim's library that it uses,
+# compiled by CC for its target (as build finds it) into one relocatable object, in which
+# only the NAMEs stay global: Nim's own names are the object's affair. Memory is managed by
+# ARC (no collector to start or stop), and Nim installs no signal handlers of its own: a
+# library must leave the C program's signals alone.
+nim_object() {
+  out=$1 nim_source=$2
+  shift 2
+  target() { printf '%s\n' "$1" | ${CC:-cc} $CFLAGS -E -P - | tail -n 1; }
+  cpu='' cc=gcc
+  for arch in __i386__=i386 __aarch64__=arm64 __arm__=arm __riscv=riscv64 \
+    __powerpc64__=powerpc64el; do
+    [ "$(target "${arch%=*}")" = "${arch%=*}" ] || { cpu=--cpu:"${arch#*=}"; cc=${arch#*=}.linux.gcc; }
+  done
+  nim c --hints:off --verbosity:0 $cpu --app:staticlib --noMain \
+    -d:release --mm:arc -d:noSignalHandler --$cc.exe:"${CC:-gcc}" \
+    --$cc.linkerexe:"${CC:-gcc}" --nimcache:nimcache \
+    --passC:"$CFLAGS -fPIC -I${prefix:-.}/include" -o:"$out.a" "$nim_source" >&2
+  ${CC:-cc} $CFLAGS -r -nostdlib -Wl,-d -o "$out" -Wl,--whole-archive "$out.a"
+  # i386's position-independent code calls thunks of a group that the linker keeps once
+  # per program: they stay global (and hidden), lest a call reach a discarded copy.
+  keep="--wildcard --keep-global-symbol=__x86.get_pc_thunk.*"
+  for name in "$@"; do keep="$keep --keep-global-symbol=$name"; done
+  ${OBJCOPY:-objcopy} $keep "$out"
+}
