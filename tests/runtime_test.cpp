@@ -51,11 +51,23 @@ const WriteCase write_cases[] = {
     {"null_text",
      [] { _p_Internal_Write(&_p_Output, 784, 2, 17, static_cast<const char*>(nullptr), 0, 22); },
      "", PASCALRT_E_NULL_TEXT},
+    // Never read: a read through the null address would end this test.
+    {"null_text_with_length",
+     [] { _p_Internal_Write(&_p_Output, 784, 2, 17, static_cast<const char*>(nullptr), 5, 22); },
+     "", PASCALRT_E_NULL_TEXT},
     {"other_file", [] { _p_Internal_Write(&other_file, 784, 2, 17, "ab", 2, 22); }, "",
      PASCALRT_E_FILE_NOT_OUTPUT},
     {"null_file", [] { _p_Internal_Write(nullptr, 784, 1, 22); }, "", PASCALRT_E_FILE_NOT_OUTPUT},
     {"negative_count", [] { _p_Internal_Write(&_p_Output, 784, -2, 22, 22); }, "",
      PASCALRT_E_NEGATIVE_COUNT},
+    // Two faults in one write: the one that comes first in the arguments is reported.
+    {"null_text_with_negative_length",
+     [] { _p_Internal_Write(&_p_Output, 784, 2, 17, static_cast<const char*>(nullptr), -1, 22); },
+     "", PASCALRT_E_NULL_TEXT},
+    {"other_file_with_negative_count", [] { _p_Internal_Write(&other_file, 784, -1, 22); }, "",
+     PASCALRT_E_FILE_NOT_OUTPUT},
+    {"null_file_with_negative_count", [] { _p_Internal_Write(nullptr, 784, -1, 22); }, "",
+     PASCALRT_E_FILE_NOT_OUTPUT},
 };
 
 void PrintTo(const WriteCase& c, std::ostream* out) {
