@@ -89,13 +89,30 @@ TEST_P(InternalWrite, WritesItsItemsOrLeavesADistinctCode) {
 INSTANTIATE_TEST_SUITE_P(Items, InternalWrite, testing::ValuesIn(write_cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(InternalWriteWhileAResultIsPending, WritesNothingAndKeepsTheFirstCode) {
-  _p_InOutRes = PASCALRT_E_NULL_TEXT;
+// A caller may store any code, a negative one too: each one stops every later write.
+class InternalWriteWhileAResultIsPending : public testing::TestWithParam<int32_t> {
+protected:
+  void TearDown() override { _p_InOutRes = 0; }
+};
+
+TEST_P(InternalWriteWhileAResultIsPending, WritesNothingAndKeepsTheFirstCode) {
+  const int32_t pending = GetParam();
+  _p_InOutRes = pending;
   EXPECT_EQ(capture_stdout([] { _p_Internal_Write(&_p_Output, 784, 2, 17, "ab", 2, 22); }), "");
   _p_Internal_Write(&_p_Output, 784, 1, 99);
-  EXPECT_EQ(_p_InOutRes, PASCALRT_E_NULL_TEXT);
-  _p_InOutRes = 0;
+  EXPECT_EQ(_p_InOutRes, pending);
+  _p_Internal_Write(&other_file, 784, 1, 22);
+  EXPECT_EQ(_p_InOutRes, pending);
+  _p_Internal_Write(&_p_Output, 784, -1);
+  EXPECT_EQ(_p_InOutRes, pending);
 }
+
+INSTANTIATE_TEST_SUITE_P(Codes, InternalWriteWhileAResultIsPending,
+                         testing::Values(PASCALRT_E_NULL_TEXT, -5, INT32_MIN),
+                         [](const auto& info) {
+                           return info.param < 0 ? "minus_" + std::to_string(-int64_t{info.param})
+                                                 : std::to_string(info.param);
+                         });
 
 // A descriptor that refuses every write: a full device, or on Windows a pipe without reader.
 int refusing_descriptor() {
