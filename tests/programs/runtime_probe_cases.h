@@ -60,6 +60,8 @@ inline const ProbeCase probe_cases[] = {
      "",
      "runtime_probe: error 256: I/O error\n",
      1},
+    // The longest number a report writes: a digit buffer one byte short shows under the
+    // asan preset.
     {"negative_code",
      {"init", "pending=-2147483648", "check"},
      Sink::file,
