@@ -51,11 +51,23 @@ const WriteCase write_cases[] = {
     {"null_text",
      [] { _p_Internal_Write(&_p_Output, 784, 2, 17, static_cast<const char*>(nullptr), 0, 22); },
      "", PASCALRT_E_NULL_TEXT},
+    // Never read: a read through the null address would end this test.
+    {"null_text_with_length",
+     [] { _p_Internal_Write(&_p_Output, 784, 2, 17, static_cast<const char*>(nullptr), 5, 22); },
+     "", PASCALRT_E_NULL_TEXT},
     {"other_file", [] { _p_Internal_Write(&other_file, 784, 2, 17, "ab", 2, 22); }, "",
      PASCALRT_E_FILE_NOT_OUTPUT},
     {"null_file", [] { _p_Internal_Write(nullptr, 784, 1, 22); }, "", PASCALRT_E_FILE_NOT_OUTPUT},
     {"negative_count", [] { _p_Internal_Write(&_p_Output, 784, -2, 22, 22); }, "",
      PASCALRT_E_NEGATIVE_COUNT},
+    // Two faults in one write: the one that comes first in the arguments is reported.
+    {"null_text_with_negative_length",
+     [] { _p_Internal_Write(&_p_Output, 784, 2, 17, static_cast<const char*>(nullptr), -1, 22); },
+     "", PASCALRT_E_NULL_TEXT},
+    {"other_file_with_negative_count", [] { _p_Internal_Write(&other_file, 784, -1, 22); }, "",
+     PASCALRT_E_FILE_NOT_OUTPUT},
+    {"null_file_with_negative_count", [] { _p_Internal_Write(nullptr, 784, -1, 22); }, "",
+     PASCALRT_E_FILE_NOT_OUTPUT},
 };
 
 void PrintTo(const WriteCase& c, std::ostream* out) {
@@ -77,13 +89,30 @@ TEST_P(InternalWrite, WritesItsItemsOrLeavesADistinctCode) {
 INSTANTIATE_TEST_SUITE_P(Items, InternalWrite, testing::ValuesIn(write_cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(InternalWriteWhileAResultIsPending, WritesNothingAndKeepsTheFirstCode) {
-  _p_InOutRes = PASCALRT_E_NULL_TEXT;
+// A caller may store any code, a negative one too: each one stops every later write.
+class InternalWriteWhileAResultIsPending : public testing::TestWithParam<int32_t> {
+protected:
+  void TearDown() override { _p_InOutRes = 0; }
+};
+
+TEST_P(InternalWriteWhileAResultIsPending, WritesNothingAndKeepsTheFirstCode) {
+  const int32_t pending = GetParam();
+  _p_InOutRes = pending;
   EXPECT_EQ(capture_stdout([] { _p_Internal_Write(&_p_Output, 784, 2, 17, "ab", 2, 22); }), "");
   _p_Internal_Write(&_p_Output, 784, 1, 99);
-  EXPECT_EQ(_p_InOutRes, PASCALRT_E_NULL_TEXT);
-  _p_InOutRes = 0;
+  EXPECT_EQ(_p_InOutRes, pending);
+  _p_Internal_Write(&other_file, 784, 1, 22);
+  EXPECT_EQ(_p_InOutRes, pending);
+  _p_Internal_Write(&_p_Output, 784, -1);
+  EXPECT_EQ(_p_InOutRes, pending);
 }
+
+INSTANTIATE_TEST_SUITE_P(Codes, InternalWriteWhileAResultIsPending,
+                         testing::Values(PASCALRT_E_NULL_TEXT, -5, INT32_MIN),
+                         [](const auto& info) {
+                           return info.param < 0 ? "minus_" + std::to_string(-int64_t{info.param})
+                                                 : std::to_string(info.param);
+                         });
 
 // A descriptor that refuses every write: a full device, or on Windows a pipe without reader.
 int refusing_descriptor() {
@@ -165,7 +194,9 @@ TEST(InternalWriteOnAStreamThatFailsOnce, WritesNothingAfterTheItemThatFailed) {
 
 std::string init_log;
 
-TEST(DoInitProc, RunsEachProcedureOnceInTheOrderOfRegistration) {
+// The registry is the process's own: one test fills it, up to the documented 32. A registry
+// array one entry short shows under the asan preset.
+TEST(InitProcs, RunEachOnceInOrderAndThe33rdIsRefusedChangingNothing) {
   ASSERT_EQ(_p_AddInitProc([] {
               init_log += "A(";
               _p_AddInitProc([] { init_log += "C"; });
@@ -178,13 +209,15 @@ TEST(DoInitProc, RunsEachProcedureOnceInTheOrderOfRegistration) {
   _p_DoInitProc();
   EXPECT_EQ(init_log, "A(BC)");
 
+  init_log.clear();
   EXPECT_EQ(_p_AddInitProc(nullptr), -1);
-  int32_t accepted = 3;
-  while (_p_AddInitProc([] { init_log += "."; }) == 0)
-    ++accepted;
-  EXPECT_EQ(accepted, PASCALRT_MAX_INIT_PROCS);
+  for (int n = 4; n <= 32; ++n)
+    ASSERT_EQ(_p_AddInitProc([] { init_log += "."; }), 0) << "procedure " << n;
+  EXPECT_EQ(_p_AddInitProc([] { init_log += "33rd"; }), -1);
+  EXPECT_EQ(_p_AddInitProc([] { init_log += "34th"; }), -1);
   _p_DoInitProc();
-  EXPECT_EQ(init_log, "A(BC)" + std::string(PASCALRT_MAX_INIT_PROCS - 3, '.'));
+  _p_DoInitProc();
+  EXPECT_EQ(init_log, std::string(29, '.'));
 }
 
 } // namespace

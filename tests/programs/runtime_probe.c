@@ -15,7 +15,7 @@ static char* buffer_of(size_t size) {
   return buffer;
 }
 static char text[most];
-static char name[most];
+static char name[most + 1];
 
 static size_t size_of(const char* action, size_t skip) {
   long size = strtol(action + skip, NULL, 10);
@@ -40,7 +40,7 @@ int main(int argc, char** argv, char** envp) {
     else if (strncmp(action, "name=", 5) == 0)
       initialize_named(strcpy(name, action + 5));
     else if (strncmp(action, "long-name=", 10) == 0)
-      initialize_named(memset(name, 'n', size_of(action, 10) - 1));
+      initialize_named(memset(name, 'n', size_of(action, 10)));
     else if (strcmp(action, "null-name") == 0)
       initialize_named(NULL);
     else if (strcmp(action, "null-argv") == 0)
