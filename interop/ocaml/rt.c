@@ -1,0 +1,47 @@
+/* OCaml's run-time starts on the first call of one of the library's routines, which runs
+   the OCaml module's top level (it registers the closures), and finishes at exit. Each
+   library holds a run-time of its own, its names made local, so that two OCaml libraries
+   can share a program. caml_startup installs a SIGSEGV handler (for stack overflows, on an
+   alternative stack) and may change others: the C program's dispositions are put back. A
+   process that exits inside a call (the run-time's _p_CheckInOutRes does, on a failed
+   write) skips caml_shutdown, which would run OCaml code inside the OCaml code that made
+   the call; nothing of ours is buffered in OCaml's channels. */
+#include "rt.h"
+
+#include <caml/callback.h>
+#include <caml/memory.h>
+
+#include <signal.h>
+#include <stdlib.h>
+
+static int started;
+static int calls_running;
+
+static void finish_ocaml(void) {
+  if (calls_running == 0)
+    caml_shutdown();
+}
+
+void ocaml_enter(void) {
+  if (!started) {
+    started = 1;
+    static struct sigaction saved[NSIG];
+    for (int signal = 1; signal < NSIG; ++signal)
+      sigaction(signal, NULL, &saved[signal]);
+    static char_os program[] = "linkkit";
+    static char_os* arguments[] = {program, NULL};
+    caml_startup(arguments);
+    for (int signal = 1; signal < NSIG; ++signal)
+      sigaction(signal, &saved[signal], NULL);
+    atexit(finish_ocaml);
+  }
+  ++calls_running;
+}
+
+void ocaml_leave(void) {
+  --calls_running;
+}
+
+value ocaml_closure(const char* name) {
+  return *caml_named_value(name);
+}
