@@ -29,12 +29,14 @@ haskell_object() {
 }
 
 # GHC's shared libraries that the object needs, the RTS among them, each with its folder
-# as a run path.
+# as a run path. The RTS refers to base without naming it as needed: each library stays
+# needed even where the program links --as-needed.
 version=$(ghc --numeric-version)
-libraries=
+libraries=-Wl,--push-state,--no-as-needed
 for package in base ghc-bignum ghc-prim rts; do
   folder=$(ghc-pkg field "$package" library-dirs --simple-output)
   for library in $(ghc-pkg field "$package" hs-libraries --simple-output); do
     libraries="$libraries -L$folder -Wl,-rpath,$folder -l$library-ghc$version"
   done
 done
+libraries="$libraries -Wl,--pop-state"

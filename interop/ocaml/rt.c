@@ -1,8 +1,9 @@
 /* OCaml's run-time starts on the first call of one of the library's routines, which runs
    the OCaml module's top level (it registers the closures), and finishes at exit. Each
    library holds a run-time of its own, its names made local, so that two OCaml libraries
-   can share a program. caml_startup installs a SIGSEGV handler (for stack overflows, on an
-   alternative stack) and may change others: the C program's dispositions are put back. A
+   can share a program. caml_startup installs a SIGSEGV handler for stack overflows, run on
+   an alternate signal stack that it registers: the C program's dispositions and alternate
+   stack are put back (a stack overflow in OCaml code is then the program's SIGSEGV). A
    process that exits inside a call (the run-time's _p_CheckInOutRes does, on a failed
    write) skips caml_shutdown, which would run OCaml code inside the OCaml code that made
    the call; nothing of ours is buffered in OCaml's channels. */
@@ -26,6 +27,8 @@ void ocaml_enter(void) {
   if (!started) {
     started = 1;
     static struct sigaction saved[NSIG];
+    stack_t saved_stack;
+    sigaltstack(NULL, &saved_stack);
     for (int signal = 1; signal < NSIG; ++signal)
       sigaction(signal, NULL, &saved[signal]);
     static char_os program[] = "linkkit";
@@ -33,6 +36,7 @@ void ocaml_enter(void) {
     caml_startup(arguments);
     for (int signal = 1; signal < NSIG; ++signal)
       sigaction(signal, &saved[signal], NULL);
+    sigaltstack(&saved_stack, NULL);
     atexit(finish_ocaml);
   }
   ++calls_running;
