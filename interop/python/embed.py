@@ -1,9 +1,49 @@
 """embed.py CONTRACT SOURCE C: writes C, the C source of the contract's library, with cffi's
 embedding mode: the C entries, which start an interpreter on the first call and run
-SOURCE (routines.py or foo.py), and the C declarations that SOURCE uses."""
+SOURCE (routines.py or foo.py), and the C declarations that SOURCE uses.
+
+cffi's entries are python_<name>; the contract's names are C functions around them, which
+put the program's locale back after the first call: Py_InitializeEx sets LC_CTYPE from
+the environment."""
 import sys
 
 import cffi
+
+KEEP_LOCALE = """
+#include <locale.h>
+#include <stdlib.h>
+#include <string.h>
+
+static int python_started;
+
+static char *python_locale_before(void) {
+    if (python_started)
+        return NULL;
+    python_started = 1;
+    const char *locale = setlocale(LC_ALL, NULL);
+    return locale ? strdup(locale) : NULL;
+}
+
+static void python_locale_after(char *saved) {
+    if (saved) {
+        setlocale(LC_ALL, saved);
+        free(saved);
+    }
+}
+"""
+
+
+def entry(declaration, name, arguments=""):
+    """The C entry NAME around cffi's python_NAME, with the C DECLARATION's parameters."""
+    return f"""
+void python_{name}({declaration});
+void {name}({declaration}) {{
+    char *saved = python_locale_before();
+    python_{name}({arguments});
+    python_locale_after(saved);
+}}
+"""
+
 
 contract, source, output = sys.argv[1:]
 ffi = cffi.FFI()
@@ -13,10 +53,12 @@ if contract == "routines":
         int printf(const char *format, ...);
     """)
     ffi.embedding_api("""
-        void c_world(void);
-        void c_w1(int32_t *i, double *d, c_record *r);
+        void python_c_world(void);
+        void python_c_w1(int32_t *i, double *d, c_record *r);
     """)
-    ffi.set_source("_linkkit_routines", '#include "refdemo.h"\n#include <stdio.h>\n')
+    ffi.set_source("_linkkit_routines", '#include "refdemo.h"\n#include <stdio.h>\n' +
+                   KEEP_LOCALE + entry("void", "c_world") +
+                   entry("int32_t *i, double *d, c_record *r", "c_w1", "i, d, r"))
 else:
     ffi.cdef("""
         typedef struct { ...; } pascalrt_file;
@@ -28,17 +70,17 @@ else:
         extern const char hello1[];
     """)
     ffi.embedding_api("""
-        extern int32_t I;
-        void Helloworld(void);
-        void Hello(int32_t *x);
-        void init_Foo(void);
+        void python_Helloworld(void);
+        void python_Hello(int32_t *x);
+        void python_init_Foo(void);
     """)
     ffi.set_source("_linkkit_foo", """
         #include "pascalrt.h"
         int32_t I;
         static const char hello_world[] = "Hello world in Pascal";
         static const char hello1[] = "Hello1";
-    """)
+    """ + KEEP_LOCALE + entry("void", "Helloworld") + entry("int32_t *x", "Hello", "x") +
+                   entry("void", "init_Foo"))
 with open(source, encoding="utf-8") as code:
     ffi.embedding_init_code(code.read())
 ffi.emit_c_code(output)

@@ -19,12 +19,12 @@ def write_line(text, length):
         lib._p_CheckInOutRes()
 
 
-@ffi.def_extern()
+@ffi.def_extern("python_Helloworld")
 def Helloworld():
     write_line(lib.hello_world, 21)
 
 
-@ffi.def_extern()
+@ffi.def_extern("python_Hello")
 def Hello(x):
     write_line(lib.hello1, 6)
     x[0] = 99
@@ -33,7 +33,7 @@ def Hello(x):
 initialised = False
 
 
-@ffi.def_extern()
+@ffi.def_extern("python_init_Foo")
 def init_Foo():
     global initialised
     if not initialised:

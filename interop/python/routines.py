@@ -12,12 +12,12 @@ def print_numbers(form, integer, real):
     lib.printf(form, ffi.cast("int", integer), ffi.cast("double", real))
 
 
-@ffi.def_extern()
+@ffi.def_extern("python_c_world")
 def c_world():
     lib.printf(b"\nHello World from C\n")
 
 
-@ffi.def_extern()
+@ffi.def_extern("python_c_w1")
 def c_w1(i, d, r):
     lib.printf(b"Now in function c_w1\n")
     print_numbers(b"Hello again from C i = %i\n%lfXXX\n", i[0], d[0])
