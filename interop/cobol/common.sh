@@ -31,7 +31,9 @@ one_object() {
   out=$1 keep=$2
   shift 2
   ${CC:-cc} $CFLAGS -r -nostdlib -o "$out" "$@"
-  set --
+  # On 32-bit x86 the PIC thunks are COMDAT: made local, the linker could drop the copy
+  # that the code refers to.
+  set -- --wildcard --keep-global-symbol='__x86.get_pc_thunk.*'
   for name in $(echo "$keep" | tr , ' '); do
     set -- "$@" --keep-global-symbol="$name"
   done
