@@ -1,7 +1,8 @@
 /* GHC's run-time system starts on the first call of one of the library's routines and
    finishes at exit. Its options keep it to itself in a C program: -V0 starts no ticker
    thread (and no timer signal), --install-signal-handlers=no leaves SIGINT, SIGPIPE and
-   the others to the program; GHCRTS in the environment is not read. hs_init sets LC_CTYPE
+   the others to the program; GHCRTS in the environment is ignored, silently (with
+   RtsOptsNone the RTS would warn of it on stderr). hs_init sets LC_CTYPE
    from the environment: the program's locale is put back. A process that exits
    inside a call (the run-time's _p_CheckInOutRes does, on a failed write) skips hs_exit:
    it would run Haskell code again from inside a foreign call, and nothing of ours is
@@ -25,7 +26,7 @@ void haskell_enter(void) {
   if (!started) {
     started = 1;
     RtsConfig config = defaultRtsConfig;
-    config.rts_opts_enabled = RtsOptsNone;
+    config.rts_opts_enabled = RtsOptsIgnoreAll;
     config.rts_opts = "-V0 --install-signal-handlers=no";
     static char program[] = "linkkit";
     static char* arguments[] = {program, NULL};

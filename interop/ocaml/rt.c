@@ -3,7 +3,9 @@
    library holds a run-time of its own, its names made local, so that two OCaml libraries
    can share a program. caml_startup installs a SIGSEGV handler for stack overflows, run on
    an alternate signal stack that it registers: the C program's dispositions and alternate
-   stack are put back (a stack overflow in OCaml code is then the program's SIGSEGV). A
+   stack are put back (a stack overflow in OCaml code is then the program's SIGSEGV).
+   OCAMLRUNPARAM and CAMLRUNPARAM in the program's environment are hidden from it: they
+   would have the run-time print on stderr (v=0x3ff) or change its heap. A
    process that exits inside a call (the run-time's _p_CheckInOutRes does, on a failed
    write) skips caml_shutdown, which would run OCaml code inside the OCaml code that made
    the call; nothing of ours is buffered in OCaml's channels. */
@@ -14,6 +16,9 @@
 
 #include <signal.h>
 #include <stdlib.h>
+#include <string.h>
+
+static const char* const parameters[] = {"OCAMLRUNPARAM", "CAMLRUNPARAM"};
 
 static int started;
 static int calls_running;
@@ -33,7 +38,19 @@ void ocaml_enter(void) {
       sigaction(signal, NULL, &saved[signal]);
     static char_os program[] = "linkkit";
     static char_os* arguments[] = {program, NULL};
+    char* saved_parameters[2];
+    for (int n = 0; n < 2; ++n) {
+      const char* value = getenv(parameters[n]);
+      saved_parameters[n] = value ? strdup(value) : NULL;
+      unsetenv(parameters[n]);
+    }
     caml_startup(arguments);
+    for (int n = 0; n < 2; ++n) {
+      if (saved_parameters[n]) {
+        setenv(parameters[n], saved_parameters[n], 1);
+        free(saved_parameters[n]);
+      }
+    }
     for (int signal = 1; signal < NSIG; ++signal)
       sigaction(signal, &saved[signal], NULL);
     sigaltstack(&saved_stack, NULL);

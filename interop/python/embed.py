@@ -2,14 +2,17 @@
 embedding mode: the C entries, which start an interpreter on the first call and run
 SOURCE (routines.py or foo.py), and the C declarations that SOURCE uses.
 
-cffi's entries are python_<name>; the contract's names are C functions around them, which
-put the program's locale back after the first call: Py_InitializeEx sets LC_CTYPE from
-the environment."""
+cffi's entries are python_<name>; the contract's names are C functions around them. Before
+the first call they keep the interpreter from the program's environment (PYTHONHOME,
+PYTHONPATH, PYTHONVERBOSE... are another Python's affair) and from the user's site
+directory, as python3 -E -s; after it they put the program's locale back: Py_InitializeEx
+sets LC_CTYPE from the environment."""
 import sys
 
 import cffi
 
 KEEP_LOCALE = """
+#include <Python.h>
 #include <locale.h>
 #include <stdlib.h>
 #include <string.h>
@@ -20,6 +23,10 @@ static char *python_locale_before(void) {
     if (python_started)
         return NULL;
     python_started = 1;
+    /* Read by Py_InitializeEx alone; a running interpreter (a Python program that loaded
+       this library) is left as it is. */
+    Py_IgnoreEnvironmentFlag = 1;
+    Py_NoUserSiteDirectory = 1;
     const char *locale = setlocale(LC_ALL, NULL);
     return locale ? strdup(locale) : NULL;
 }

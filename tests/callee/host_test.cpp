@@ -39,6 +39,17 @@ TEST(ForeignModule, DiesOfSigpipeWithoutACoreWhenThePipeHasNoReader) {
   EXPECT_EQ(run.err, "");
 }
 
+// Settings for the run-times in the program's environment that would have them write on
+// stderr: they belong to programs in those languages, not to a C program.
+TEST(ForeignModule, WritesAsEverWhateverTheEnvironmentSetsForRunTimes) {
+  const Outcome run = run_program({FOO_HOST}, Sink::pipe,
+                                  {"GHCRTS=-s", "OCAMLRUNPARAM=v=0x3ff", "PYTHONVERBOSE=1"});
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, read_file(source_file("golden/foo_host.out")));
+  EXPECT_TRUE(run.exited);
+  EXPECT_EQ(run.status, 0);
+}
+
 // C.UTF-8 in the environment: a run-time that sets the locale from it shows.
 TEST(ForeignModule, LeavesSignalsThreadsAndLocaleAsTheProgramHadThem) {
   const Outcome run = run_program({HOST_STATE}, Sink::pipe, {"LC_ALL=C.UTF-8"});
