@@ -15,7 +15,7 @@ libcob=-l:libcob.so.4
 cobol_object() {
   object=$1 cobol=$2
   shift 2
-  cobc -c -O2 -free -Wall -fimplicit-init -fno-gen-c-decl-static-call \
+  cobc -c -O2 -free -Wall -Werror -fimplicit-init -fno-gen-c-decl-static-call \
     -A "$CFLAGS -fPIC -Werror -Wno-incompatible-pointer-types -Wno-format-contains-nul" \
     "$@" -o "$object" "$cobol"
 }
