@@ -1,0 +1,42 @@
+# shellcheck shell=sh disable=SC2034,SC2154
+# Shared by routines and module-foo, which set source and prefix and use the rest.
+# GHC compiles the Haskell for GHC's shared libraries (-dynamic), position-independent, so
+# that one object goes into the archive and the shared library and a C program stays PIE
+# (Debian's static Haskell libraries are not position-independent).
+
+# haskell_object OUT KEEP HASKELL C...: compiles HASKELL (a module's foreign exports) and
+# the C files of the entries, with rts.c, into one object OUT whose only global names are
+# those of the comma-separated list KEEP.
+haskell_object() {
+  out=$1 keep=$2 haskell=$3
+  shift 3
+  ghc -c -O -dynamic -fPIC -Wall -Werror -outputdir . -stubdir . -I"$prefix/include" \
+    "$haskell"
+  objects=$(basename "${haskell%.*}").o
+  for c in "$source/rts.c" "$@"; do
+    ghc -c -optc-O2 -optc-Wall -optc-Wextra -optc-Werror -optc-fPIC -I. -I"$source" \
+      -I"$prefix/include" -I"$source/../../refdemo/include" \
+      -I"$source/../../greetmod/include" -o "$(basename "$c" .c)_c.o" "$c"
+    objects="$objects $(basename "$c" .c)_c.o"
+  done
+  # shellcheck disable=SC2086
+  ${CC:-cc} -r -nostdlib -o "$out" $objects
+  set --
+  for name in $(echo "$keep" | tr , ' '); do
+    set -- "$@" --keep-global-symbol="$name"
+  done
+  ${OBJCOPY:-objcopy} "$@" "$out"
+}
+
+# GHC's shared libraries that the object needs, the RTS among them, each with its folder
+# as a run path. The RTS refers to base without naming it as needed: each library stays
+# needed even where the program links --as-needed.
+version=$(ghc --numeric-version)
+libraries=-Wl,--push-state,--no-as-needed
+for package in base ghc-bignum ghc-prim rts; do
+  folder=$(ghc-pkg field "$package" library-dirs --simple-output)
+  for library in $(ghc-pkg field "$package" hs-libraries --simple-output); do
+    libraries="$libraries -L$folder -Wl,-rpath,$folder -l$library-ghc$version"
+  done
+done
+libraries="$libraries -Wl,--pop-state"
