@@ -10,5 +10,5 @@ while IFS= read -r -d '' file; do
   head -n 1 "$file" | grep -qE '^#!(/usr/bin/env |/bin/)(ba)?sh( |$)' && scripts+=("$file")
 done < <(find . -type d \( -name build -o -name .git -o -name node_modules \) -prune -o -type f -print0)
 ((${#scripts[@]} > 20)) || { echo "shellcheck.sh: found only ${#scripts[@]} scripts" >&2; exit 1; }
-shellcheck "${scripts[@]}"
+shellcheck -x "${scripts[@]}"
 echo "shellcheck: ${#scripts[@]} scripts clean"
