@@ -66,13 +66,22 @@ void record(const char* name, std::vector<intptr_t> args = {}) {
 }
 
 #ifdef _WIN32
+bool marker_armed = false;
+
 LONG CALLBACK on_fault(EXCEPTION_POINTERS* info) {
   const EXCEPTION_RECORD* fault = info->ExceptionRecord;
-  if (fault->ExceptionCode != EXCEPTION_ACCESS_VIOLATION || fault->NumberParameters < 2 ||
-      reinterpret_cast<void*>(fault->ExceptionInformation[1]) != marker_page())
+  const bool on_marker = fault->ExceptionCode == EXCEPTION_ACCESS_VIOLATION &&
+                         fault->NumberParameters >= 2 &&
+                         reinterpret_cast<void*>(fault->ExceptionInformation[1]) == marker_page();
+  // wine on a processor emulator (qemu-user) reports the access fault as an illegal
+  // instruction, without its address: the page is opened and the instruction tried again,
+  // so that a truly illegal one faults once more, now unhandled.
+  const bool emulated = fault->ExceptionCode == EXCEPTION_ILLEGAL_INSTRUCTION && marker_armed;
+  if (!on_marker && !emulated)
     return EXCEPTION_CONTINUE_SEARCH;
   DWORD before = 0;
   VirtualProtect(marker_page(), 4096, PAGE_READWRITE, &before);
+  marker_armed = false;
   record("marker");
   return EXCEPTION_CONTINUE_EXECUTION;
 }
@@ -116,6 +125,7 @@ void watch_marker() {
   (void)handler;
   DWORD before = 0;
   VirtualProtect(marker_page(), 4096, PAGE_NOACCESS, &before);
+  marker_armed = true;
 #else
   struct sigaction action = {};
   action.sa_sigaction = on_fault;
