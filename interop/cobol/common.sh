@@ -25,17 +25,3 @@ start_object() {
   ${CC:-cc} $CFLAGS -c -O2 -fPIC -Wall -Wextra -Werror -o "$1" "$source/start.c"
 }
 
-# one_object OUT KEEP... INPUT...: links the inputs into one object OUT whose only global
-# names are those of the comma-separated KEEP list.
-one_object() {
-  out=$1 keep=$2
-  shift 2
-  ${CC:-cc} $CFLAGS -r -nostdlib -o "$out" "$@"
-  # On 32-bit x86 the PIC thunks are COMDAT: made local, the linker could drop the copy
-  # that the code refers to.
-  set -- --wildcard --keep-global-symbol='__x86.get_pc_thunk.*'
-  for name in $(echo "$keep" | tr , ' '); do
-    set -- "$@" --keep-global-symbol="$name"
-  done
-  ${OBJCOPY:-objcopy} "$@" "$out"
-}

@@ -16,17 +16,3 @@ c_archive() {
     CGO_CFLAGS="-O2 -Wall -Werror -Wno-unused-variable -I${prefix:-.}/include" \
     go build -buildmode=c-archive -o "$name.a" "$@"
 }
-
-# one_object OUT ARCHIVE NAME...: the archive's members linked into one relocatable object
-# (common symbols given their space), in which only the NAMEs stay global: cgo's and Go's
-# own names are the archive's affair, and a C program must see none of them.
-one_object() {
-  out=$1 archive=$2
-  shift 2
-  ${CC:-cc} $CFLAGS -r -nostdlib -Wl,-d -o "$out" -Wl,--whole-archive "$archive"
-  # i386's position-independent code calls thunks of a group that the linker keeps once
-  # per program: they stay global (and hidden), lest a call reach a discarded copy.
-  keep="--wildcard --keep-global-symbol=__x86.get_pc_thunk.*"
-  for name in "$@"; do keep="$keep --keep-global-symbol=$name"; done
-  ${OBJCOPY:-objcopy} $keep "$out"
-}

@@ -20,12 +20,7 @@ haskell_object() {
     objects="$objects $(basename "$c" .c)_c.o"
   done
   # shellcheck disable=SC2086
-  ${CC:-cc} -r -nostdlib -o "$out" $objects
-  set --
-  for name in $(echo "$keep" | tr , ' '); do
-    set -- "$@" --keep-global-symbol="$name"
-  done
-  ${OBJCOPY:-objcopy} "$@" "$out"
+  one_object "$out" "$keep" $objects
 }
 
 # GHC's shared libraries that the object needs, the RTS among them, each with its folder

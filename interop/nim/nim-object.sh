@@ -19,10 +19,6 @@ nim_object() {
     -d:release --mm:arc -d:noSignalHandler --$cc.exe:"${CC:-gcc}" \
     --$cc.linkerexe:"${CC:-gcc}" --nimcache:nimcache \
     --passC:"$CFLAGS -fPIC -I${prefix:-.}/include" -o:"$out.a" "$nim_source" >&2
-  ${CC:-cc} $CFLAGS -r -nostdlib -Wl,-d -o "$out" -Wl,--whole-archive "$out.a"
-  # i386's position-independent code calls thunks of a group that the linker keeps once
-  # per program: they stay global (and hidden), lest a call reach a discarded copy.
-  keep="--wildcard --keep-global-symbol=__x86.get_pc_thunk.*"
-  for name in "$@"; do keep="$keep --keep-global-symbol=$name"; done
-  ${OBJCOPY:-objcopy} $keep "$out"
+  names=$(echo "$@" | tr ' ' ,)
+  one_object "$out" "$names" "$out.a"
 }

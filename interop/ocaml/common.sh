@@ -20,12 +20,7 @@ ocaml_object() {
     objects="$objects $(basename "$c" .c)_c.o"
   done
   # shellcheck disable=SC2086
-  ${CC:-cc} -r -nostdlib -o "$out" $objects
-  set --
-  for name in $(echo "$keep" | tr , ' '); do
-    set -- "$@" --keep-global-symbol="$name"
-  done
-  ${OBJCOPY:-objcopy} "$@" "$out"
+  one_object "$out" "$keep" $objects
 }
 
 # What OCaml's run-time takes from the C program beside the C library.

@@ -17,9 +17,5 @@ python_object() {
   "$python" "$source/embed.py" "$3" "$4" "$3_cffi.c" >/dev/null
   ${CC:-cc} -c -O2 -fPIC -Wall -Werror -I"$(config 'get_paths()["include"]')" -I"$5" \
     -o "$out" "$3_cffi.c"
-  set --
-  for name in $(echo "$keep" | tr , ' '); do
-    set -- "$@" --keep-global-symbol="$name"
-  done
-  ${OBJCOPY:-objcopy} "$@" "$out"
+  keep_global "$out" "$keep"
 }
