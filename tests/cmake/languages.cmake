@@ -15,23 +15,45 @@ file(GLOB language_files ${PROJECT_SOURCE_DIR}/interop/*/language.toml)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${language_files}
   ${PROJECT_SOURCE_DIR}/cmake/targets.toml ${PROJECT_SOURCE_DIR}/tools/kitdata)
 
-# linkkit_interop_tests(OUT PREFIX WORKDIR): a test interop_<language> for each language
-# whose caller this target builds with its build script, named in OUT. The script builds the
-# caller against the kit installed in PREFIX, in WORKDIR/<language>, and
-# tests/cmake/interop.cmake runs it, under the target's emulator, and compares its output
-# with interop/expected.out. A language whose tool a target's own root holds is built and
-# run in that root, with the source and build trees at their own paths.
+# linkkit_interop_tests(OUT PREFIX WORKDIR ENVIRONMENT...): for each language whose caller
+# this target builds with its build script, a build step and a test interop_<language>, named
+# in OUT. At build time the kit is installed in PREFIX and the script builds the caller
+# against it, in WORKDIR/<language>, with ENVIRONMENT (the compilers and their options),
+# again only when the caller's sources or the kit change; the test runs it under the
+# target's emulator and compares its output with interop/expected.out. A language whose
+# tool a target's own root holds is built and run in that root, with the source and build
+# trees at their own paths.
 function(linkkit_interop_tests out prefix workdir)
+  set(environment ${ARGN})
+  set(installed ${workdir}/kit.installed)
+  set(kit)
+  foreach(target refdemo greetprog refdemo_shared pascalrt_static pascalrt_shared
+      greetmod_static greetmod_shared)
+    if(TARGET ${target})
+      list(APPEND kit ${target})
+    endif()
+  endforeach()
+  add_custom_command(OUTPUT ${installed}
+    COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${prefix} >/dev/null
+    COMMAND ${CMAKE_COMMAND} -E touch ${installed}
+    DEPENDS ${kit} COMMENT "Installing the kit for the callers")
   set(names)
   foreach(language ${LINKKIT_SCRIPT_CALLERS})
     set(in_root)
     if(DEFINED LINKKIT_CALLER_ROOT AND language IN_LIST LINKKIT_ROOT_LANGUAGES)
       set(in_root ${LINKKIT_CALLER_ROOT} run ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR} --)
     endif()
+    set(source ${PROJECT_SOURCE_DIR}/interop/${language})
+    file(GLOB sources CONFIGURE_DEPENDS ${source}/*)
+    add_custom_command(OUTPUT ${workdir}/${language}.built
+      COMMAND ${CMAKE_COMMAND} -E rm -rf ${workdir}/${language}
+      COMMAND ${CMAKE_COMMAND} -E env ${environment} ${in_root} sh ${source}/build ${prefix}
+        ${workdir}/${language}
+      COMMAND ${CMAKE_COMMAND} -E touch ${workdir}/${language}.built
+      DEPENDS ${sources} ${installed} COMMENT "Building the ${language} caller" VERBATIM)
+    add_custom_target(interop_${language}_caller ALL DEPENDS ${workdir}/${language}.built)
     add_test(NAME interop_${language} COMMAND ${CMAKE_COMMAND}
-      "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
-      "-DIN_ROOT=${in_root}"
-      -DBUILD=${PROJECT_SOURCE_DIR}/interop/${language}/build -DPREFIX=${prefix}
+      "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" "-DIN_ROOT=${in_root}"
       -DWORKDIR=${workdir}/${language} -DGOLDEN=${PROJECT_SOURCE_DIR}/interop/expected.out
       -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/interop.cmake)
     list(APPEND names interop_${language})
