@@ -10,10 +10,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/bin"
 
-# dpkg-query: a package is installed when it is listed in $work/installed.
+# dpkg-query -W -f=FORMAT PACKAGE...: a package is installed when it is listed in
+# $work/installed; each is shown as dpkg shows it, NAME:ARCH and its status.
 cat >"$work/bin/dpkg-query" <<'FAKE'
 #!/usr/bin/env bash
-grep -qxF "${@: -1}" "$FAKE_DIR/installed" && printf 'install ok installed'
+for package in "${@:3}"; do
+  name=${package%%:*} arch=amd64
+  [[ $package != *:* ]] || arch=${package#*:}
+  grep -qxF "$package" "$FAKE_DIR/installed" && echo "$name:$arch install ok installed"
+done
+exit 0
 FAKE
 # apt-get: logs each call; update exits $FAKE_UPDATE_STATUS; install fails
 # $FAKE_INSTALL_FAILURES times, then installs what it was asked for.
@@ -35,7 +41,10 @@ esac
 FAKE
 cat >"$work/bin/dpkg" <<'FAKE'
 #!/usr/bin/env bash
-[ "$1" = --print-foreign-architectures ] && echo i386
+case $1 in
+--print-foreign-architectures) echo i386 ;;
+--print-architecture) echo amd64 ;;
+esac
 FAKE
 # debootstrap makes the root's folders, or exits $FAKE_DEBOOTSTRAP_STATUS; bwrap only logs
 # the command it would run in the root.
