@@ -17,7 +17,3 @@ if(NOT native_status EQUAL 0)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${LINKKIT_I386_EMULATOR})
 endif()
 
-# Debian's i386 Free Pascal, GNAT, Python and rustc cannot be installed beside the host's
-# amd64 ones without apt removing packages: the callers in those languages are built and
-# run in a Debian i386 root of the kit's own (tools/install-deps makes it).
-set(LINKKIT_CALLER_ROOT ${CMAKE_CURRENT_LIST_DIR}/../tools/i386-root)
