@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The helpers are called through check; the release comes from the machine's os-release.
 # shellcheck disable=SC2317,SC1091
-# Drives the real tools/install-deps against a fake apt-get, dpkg and dpkg-query on PATH:
-# what it installs, how it rides out a registry in mid-sync, and that it never lets apt
-# remove a package. Needs no network and changes nothing on the machine.
+# Drives the real tools/install-deps against a fake apt-get, dpkg, dpkg-query, dpkg-deb and
+# bwrap on PATH, a folder standing for binfmt_misc and one for qemu: what it installs, how it
+# rides out a registry in mid-sync, that it never lets apt remove a package, and how it makes
+# and completes the targets' roots. Needs no network and changes nothing on the machine.
 set -uo pipefail
 script=$(cd "$(dirname "$0")/../.." && pwd)/tools/install-deps
 work=$(mktemp -d)
@@ -21,14 +22,31 @@ for package in "${@:3}"; do
 done
 exit 0
 FAKE
-# apt-get: logs each call; update exits $FAKE_UPDATE_STATUS; install fails
-# $FAKE_INSTALL_FAILURES times, then installs what it was asked for.
+# apt-get: logs each call. For the machine: update exits $FAKE_UPDATE_STATUS; install fails
+# $FAKE_INSTALL_FAILURES times, then installs what it was asked for. For a target's root (an
+# APT::Architecture of its own): install --print-uris lists a .deb a package, the essential
+# set standing as base-files; download makes the .deb files, or exits
+# $FAKE_DOWNLOAD_STATUS.
 cat >"$work/bin/apt-get" <<'FAKE'
 #!/usr/bin/env bash
 echo "apt-get $*" >>"$FAKE_DIR/log"
+arch=
+while [ "${1:-}" = -o ]; do
+  [[ $2 != APT::Architecture=* ]] || arch=${2#*=}
+  shift 2
+done
 case "$1" in
-update) exit "${FAKE_UPDATE_STATUS:-0}" ;;
+indextargets) echo "http://deb.debian.org/debian bookworm" ;;
+update) [ -n "$arch" ] || exit "${FAKE_UPDATE_STATUS:-0}" ;;
 install)
+  if [ -n "$arch" ]; then
+    for arg in "${@:2}"; do
+      [[ $arg == -* ]] && continue
+      [ "$arg" = '?essential' ] && arg=base-files
+      echo "'http://deb.debian.org/debian/pool/${arg}_1.0_$arch.deb' ${arg}_1.0_$arch.deb 10 SHA256:0"
+    done
+    exit
+  fi
   failures=$(cat "$FAKE_DIR/failures" 2>/dev/null || echo "${FAKE_INSTALL_FAILURES:-0}")
   if ((failures > 0)); then
     echo $((failures - 1)) >"$FAKE_DIR/failures"
@@ -36,6 +54,13 @@ install)
     exit 100
   fi
   for arg in "$@"; do [[ $arg == -* || $arg == install ]] || echo "$arg" >>"$FAKE_DIR/installed"; done
+  ;;
+download)
+  [ "${FAKE_DOWNLOAD_STATUS:-0}" = 0 ] || exit "$FAKE_DOWNLOAD_STATUS"
+  for arg in "${@:2}"; do
+    [[ $arg == -* ]] || [[ ! $arg =~ ^(.+):(.+)=(.+)$ ]] ||
+      touch "${BASH_REMATCH[1]}_${BASH_REMATCH[3]}_${BASH_REMATCH[2]}.deb"
+  done
   ;;
 esac
 FAKE
@@ -46,20 +71,32 @@ case $1 in
 --print-architecture) echo amd64 ;;
 esac
 FAKE
-# debootstrap makes the root's folders, or exits $FAKE_DEBOOTSTRAP_STATUS; bwrap only logs
-# the command it would run in the root.
-cat >"$work/bin/debootstrap" <<'FAKE'
+# dpkg-deb --fsys-tarfile NAME_VERSION_ARCH.deb: a package of one file, /bin/NAME.
+cat >"$work/bin/dpkg-deb" <<'FAKE'
 #!/usr/bin/env bash
-echo "debootstrap $*" >>"$FAKE_DIR/log"
-[ "${FAKE_DEBOOTSTRAP_STATUS:-0}" = 0 ] || exit "$FAKE_DEBOOTSTRAP_STATUS"
-mkdir -p "${@: -1}/etc"
+name=$(basename "$2")
+tree=$(mktemp -d)
+mkdir "$tree/bin" && touch "$tree/bin/${name%%_*}"
+tar -c -C "$tree" .
+rm -rf "$tree"
 FAKE
+# bwrap only logs the command it would run in a root.
 cat >"$work/bin/bwrap" <<'FAKE'
 #!/usr/bin/env bash
 echo "bwrap $*" >>"$FAKE_DIR/log"
 FAKE
 chmod +x "$work/bin/"*
-export LINKKIT_I386_ROOT=$work/root
+export LINKKIT_ROOTS=$work/roots LINKKIT_BINFMT=$work/binfmt LINKKIT_QEMU_DIR=$work/qemu
+# Debian 13's emulators, as tools/qemu-user leaves them, and binfmt_misc's register file.
+mkdir -p "$work/binfmt" "$work/qemu/usr/bin" "$work/qemu/usr/share/qemu/binfmt.d"
+echo 10.0 >"$work/qemu/version"
+for processor in i386 aarch64 arm riscv64 ppc64le s390x; do
+  touch "$work/qemu/usr/bin/qemu-$processor"
+  chmod +x "$work/qemu/usr/bin/qemu-$processor"
+  echo ":qemu-$processor:M::\x7fELF:\xff\xff:/usr/libexec/qemu-binfmt/$processor-binfmt-P:OPF" \
+    >"$work/qemu/usr/share/qemu/binfmt.d/qemu-$processor.conf"
+done
+touch "$work/binfmt/register"
 
 failed=0
 # run NAME EXPECTED_STATUS [install-deps args]: runs the script with the fakes first on PATH.
@@ -137,48 +174,85 @@ check everything installs libc6-dev-s390x-cross
 check everything installs binutils-riscv64-linux-gnu
 check everything installs libstdc++-12-dev-arm64-cross
 check everything test "$(grep -cE '^apt-get install .* g(cc|\+\+|fortran)(-[0-9]+)?-[a-z0-9_]+-linux-gnu' "$work/log")" = 0
-# ... and the i386 root: made once, for the i386 tools of the list, nothing removed in it.
-root_packages=$("$(dirname "$script")/kitdata" root-packages | tr '\n' ' ')
-check everything grep -q "^debootstrap --arch=i386 .*bookworm $work/root.new$" "$work/log"
-check everything grep -qF "bwrap --bind $work/root / " "$work/log"
-check everything grep -qE "^bwrap .* apt-get install -y -qq --no-install-recommends --no-remove ${root_packages% }$" "$work/log"
-check everything test -d "$work/root" -a ! -e "$work/root.new"
-run root_complete 0
-check root_complete test "$(grep -c -e '^debootstrap' -e '^bwrap' "$work/log")" = 0
+# ... and a root for each target that has one: qemu registered for its processor (argv[0]
+# kept, the emulator opened once), the target's own packages fetched for its architecture and
+# release and unpacked into a merged /usr; apt of the machine never asked to install them.
+for processor in aarch64 arm riscv64 ppc64le s390x; do
+  check everything grep -qx ":qemu-$processor:M::.*:$work/qemu/usr/bin/qemu-$processor:PF" \
+    "$work/binfmt/register"
+done
+stamp() { head -n 1 "$work/roots/$1-root/etc/linkkit-packages"; }
+check everything test "$(stamp aarch64)" = "arm64 bookworm"
+check everything test "$(stamp riscv64)" = "riscv64 trixie"
+check everything test "$(stamp i386)" = "i386 bookworm"
+check everything grep -qx ghc "$work/roots/s390x-root/etc/linkkit-packages"
+check everything test -f "$work/roots/s390x-root/usr/bin/ghc" -a -L "$work/roots/s390x-root/bin"
+check everything test -f "$work/roots/s390x-root/usr/bin/base-files"
+check everything grep -qF "bwrap --bind $work/roots/s390x-root / " "$work/log"
+check everything test "$(grep 'APT::Architecture=' "$work/log" | grep -c ' install ')" = \
+  "$(grep 'APT::Architecture=' "$work/log" | grep -c ' install --print-uris ')"
+check everything test ! -e "$work/roots/aarch64-root.new" -a ! -e "$work/roots/aarch64-root.apt"
+run roots_complete 0
+check roots_complete test "$(grep -c 'APT::Architecture=' "$work/log")" = 0
+check roots_complete test "$(grep -c '^bwrap' "$work/log")" = 0
 
-# A root whose packages changed gets them without being made again.
-sed -i 1d "$work/root/etc/linkkit-packages"
-run root_packages_changed 0
-check root_packages_changed test "$(grep -c '^debootstrap' "$work/log")" = 0
-check root_packages_changed grep -q "^bwrap .* apt-get install" "$work/log"
+# A root that lacks a package gets it, and only it, without being made again.
+touch "$work/roots/aarch64-root/kept"
+sed -i /^ghc$/d "$work/roots/aarch64-root/etc/linkkit-packages"
+sed -i /^ghc_/d "$work/roots/aarch64-root/etc/linkkit-unpacked"
+run root_grows 0 aarch64
+check root_grows grep -qE "download -qq ghc:arm64=1.0$" "$work/log"
+check root_grows test -e "$work/roots/aarch64-root/kept"
+check root_grows grep -qx ghc "$work/roots/aarch64-root/etc/linkkit-packages"
+# A language's root-setup that changed runs again in the root.
+setup=$(cd "$(dirname "$script")/../interop" && ls -d ./*/root-setup | sed 's|^\./||; s|/.*||' | head -n 1)
+check root_setup test -n "$setup"
+sed -i "s/^$setup .*/$setup 0/" "$work/roots/aarch64-root/etc/linkkit-set-up"
+run root_setup 0 aarch64
+check root_setup grep -qE "^bwrap --bind $work/roots/aarch64-root / .* sh [^ ]*/interop/$setup/root-setup aarch64$" "$work/log"
+check root_setup test "$(grep -c ' download ' "$work/log")" = 0
+# A root of another release is made anew.
+sed -i 1s/bookworm/bullseye/ "$work/roots/aarch64-root/etc/linkkit-packages"
+run root_of_another_release 0 aarch64
+check root_of_another_release test ! -e "$work/roots/aarch64-root/kept"
+check root_of_another_release test "$(stamp aarch64)" = "arm64 bookworm"
 
-# debootstrap failing: a clear message, a non-zero status, and no root left that looks made.
-rm -rf "$work/root"
-FAKE_DEBOOTSTRAP_STATUS=1 run root_fails 1
-check root_fails says "i386-root: debootstrap failed"
-check root_fails test ! -e "$work/root"
+# Packages that cannot be fetched: a clear message, a non-zero status, the root as it was.
+rm -rf "$work/roots/s390x-root"
+FAKE_DOWNLOAD_STATUS=100 run root_fails 1 s390x
+check root_fails says "target-root: could not download the packages of $work/roots/s390x-root"
+check root_fails test ! -e "$work/roots/s390x-root"
 
 # Running in a root that was never completed: one line that says what to do, and a failure.
-LINKKIT_I386_ROOT=$work/none "$(dirname "$script")/i386-root" run "$work" -- true 2>"$work/err"
+"$(dirname "$script")/target-root" run s390x "$work" -- true 2>"$work/err"
 check run_without_root test $? = 1
 check run_without_root test "$(cat "$work/err")" = \
-  "i386-root: no complete root in $work/none: run tools/install-deps"
+  "target-root: no complete root in $work/roots/s390x-root: run tools/install-deps s390x"
+# ... and a preset without a root, or no command: the usage, status 2.
+"$(dirname "$script")/target-root" run default "$work" -- true 2>"$work/err"
+check run_no_root_preset test $? = 2
+check run_no_root_preset says "target-root: default has no root of its own"
+"$(dirname "$script")/target-root" run aarch64 "$work" 2>"$work/err"
+check run_no_command test $? = 2
+check run_no_command grep -q '^usage: tools/target-root ' "$work/err"
 
 # One preset: its own packages and its languages' tools, nothing of the other presets, and
-# no i386 root.
+# its own root alone.
 printf '%s\n' "${demo_packages[@]}" >"$work/installed"
-rm -rf "$work/root"
+rm -rf "$work/roots"
 run one_preset 0 s390x
 check one_preset test "$(grep '^apt-get install' "$work/log")" = \
-  "apt-get install -y -qq --no-install-recommends --no-remove clang-14 qemu-user libc6-dev-s390x-cross libgcc-12-dev-s390x-cross libstdc++-12-dev-s390x-cross binutils-s390x-linux-gnu golang-go"
-check one_preset test "$(grep -c -e '^debootstrap' -e '^bwrap' "$work/log")" = 0
+  "apt-get install -y -qq --no-install-recommends --no-remove clang-14 qemu-user libc6-dev-s390x-cross libgcc-12-dev-s390x-cross libstdc++-12-dev-s390x-cross binutils-s390x-linux-gnu bubblewrap golang-go"
+check one_preset test "$(ls "$work/roots")" = "$(printf 's390x-root\ns390x-root.lock')"
 
-# One language: its tools on every preset that tests it, and the i386 root with its tool alone.
+# One language: its tools on every preset that tests it, and the roots with its tool alone.
+rm -rf "$work/roots"
 run one_language 0 --language rust
 check one_language installs libstd-rust-dev-windows
 check one_language eval '! installs ghc'
 check one_language eval '! installs libc6-dev-s390x-cross'
-check one_language grep -qE "^bwrap .* apt-get install -y -qq --no-install-recommends --no-remove rustc$" "$work/log"
+check one_language test "$(tail -n +2 "$work/roots/i386-root/etc/linkkit-packages")" = rustc
+check one_language test "$(tail -n +2 "$work/roots/riscv64-root/etc/linkkit-packages")" = rustc
 
 # A wrong name or option: the cause and the usage on standard error, status 2, no install.
 for wrong in nonesuch --nonesuch "--language nonesuch" "demo s390x"; do
