@@ -1,29 +1,10 @@
 (* The kit from OCaml through ctypes: c_w1 by reference with pointers to values that ctypes
    allocates, a ctypes structure for the record, and module Foo on the run-time, its
-   variable I through foreign_value. *)
+   variable I through foreign_value. The calls are bindings.ml's, made by the C stubs that
+   ctypes generated from it (kit_generated.ml is their OCaml side). *)
 open Ctypes
-open Foreign
-
-let c_record : [ `c_record ] structure typ = structure "c_record"
-let c_i = field c_record "c_i" int32_t
-let c_d = field c_record "c_d" double
-let () = seal c_record
-
-let c_world = foreign "c_world" (void @-> returning void)
-
-let c_w1 =
-  foreign "c_w1" (ptr int32_t @-> ptr double @-> ptr c_record @-> returning void)
-
-let p_initialize =
-  foreign "_p_initialize"
-    (int32_t @-> ptr (ptr char) @-> ptr (ptr char) @-> returning void)
-
-let p_finalize = foreign "_p_finalize" (void @-> returning void)
-let init_foo = foreign "init_Foo" (void @-> returning void)
-let helloworld = foreign "Helloworld" (void @-> returning void)
-let hello = foreign "Hello" (ptr int32_t @-> returning void)
-let foo_i = foreign_value "I" int32_t
-let fflush = foreign "fflush" (ptr void @-> returning int)
+open Bindings
+open Make (Kit_generated)
 
 (* Printf writes through OCaml's own buffer and the kit through the C library's: each is
    flushed before the other writes. *)
