@@ -2,8 +2,8 @@
 // struct for the record (laid out as C's), and module Foo on the run-time, its variable I
 // as an extern(C) __gshared variable.
 import core.runtime : Runtime;
+import core.stdc.stdio : fputs, printf, stderr;
 import core.stdc.stdlib : exit;
-import std.stdio : stderr, writefln;
 
 struct c_record
 {
@@ -23,7 +23,8 @@ extern (C)
     extern __gshared int I;
 }
 
-// std.stdio writes through the C library's stdout, the kit's own stream: nothing to flush.
+// D's run-time alone, not its standard library: GCC builds no Phobos for some processors
+// (64-bit POWER). printf is the C library's, the kit's own stream: nothing to flush.
 void main()
 {
     auto args = Runtime.cArgs;
@@ -35,23 +36,23 @@ void main()
     auto record = c_record(21, 87.234);
     c_world();
     c_w1(intValue, realValue, record);
-    writefln("left behind: %d %.4f %d %.4f", intValue, realValue, record.c_i, record.c_d);
+    printf("left behind: %d %.4f %d %.4f\n", intValue, realValue, record.c_i, record.c_d);
 
     init_Foo();
     init_Foo();
     immutable iBefore = I;
-    writefln("I before: %d", iBefore);
+    printf("I before: %d\n", iBefore);
     int x = 0;
     Helloworld();
     Hello(x);
     Hello(I);
-    writefln("x = %d, I = %d", x, I);
+    printf("x = %d, I = %d\n", x, I);
     _p_finalize();
 
     if (intValue != 56 || realValue != 3.1415 || record.c_i != 42 || record.c_d != 1.2345
             || x != 99 || iBefore != 0 || I != 99)
     {
-        stderr.writeln("caller: a value left behind is wrong");
+        fputs("caller: a value left behind is wrong\n", stderr);
         exit(1);
     }
 }

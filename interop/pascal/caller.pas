@@ -3,12 +3,15 @@
 program caller;
 {$mode objfpc}
 {$packrecords c}
-{ Module Foo and the run-time statically, refdemo's routines from its shared library, and
-  the C library, whose stdio the kit writes through. }
+{ Module Foo and the run-time statically, refdemo's routines from its shared library, the
+  C library, whose stdio the kit writes through, and the C compiler's support library:
+  fpc calls the linker itself, and the run-time's archive can need routines of libgcc that
+  a C compiler would have linked (64-bit division on 32-bit ARM). }
 {$linklib libgreetmod.a}
 {$linklib libpascalrt.a}
 {$linklib refdemo}
 {$linklib c}
+{$linklib gcc}
 
 uses ctypes;
 
