@@ -2,8 +2,9 @@
 # of interop/; LINKKIT_LANGUAGES, when set, keeps only those. Sets LINKKIT_SCRIPT_CALLERS (a
 # caller built by its folder's build script), LINKKIT_FIND_PACKAGE_CALLERS (a caller built
 # as a CMake project), LINKKIT_CALLEES, LINKKIT_ROOT_LANGUAGES (whose tools a target's own
-# Debian root holds) and, for a target with a root, LINKKIT_CALLER_ROOT, the command that runs
-# another in that root.
+# Debian root holds), LINKKIT_HOST_BUILT_CALLERS (whose build makes no machine code, so that
+# the host's tools build them for any target) and, for a target with a root,
+# LINKKIT_CALLER_ROOT, the command that runs another in that root.
 find_package(Python3 3.11 REQUIRED COMPONENTS Interpreter)
 execute_process(COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/kitdata cmake
     ${LINKKIT_TARGET} ${LINKKIT_LANGUAGES}
@@ -23,7 +24,9 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${language_files}
 # again only when the caller's sources or the kit change; the test runs it under the
 # target's emulator and compares its output with interop/expected.out. A language whose
 # tool a target's own root holds is built and run in that root, with the source and build
-# trees at their own paths, and with the root's own compilers, not the host's.
+# trees at their own paths, and with the root's own compilers, not the host's; a caller of
+# bytecode or a script alone is built by the host's tools (the same bytes, without their
+# compiler running under the emulator) and only run in the root.
 function(linkkit_interop_tests out prefix workdir)
   set(environment ${ARGN})
   set(installed ${workdir}/kit.installed)
@@ -41,11 +44,15 @@ function(linkkit_interop_tests out prefix workdir)
   set(names)
   foreach(language ${LINKKIT_SCRIPT_CALLERS})
     set(in_root)
+    set(build_in_root)
     set(language_environment ${environment})
     if(language IN_LIST LINKKIT_ROOT_LANGUAGES)
       set(in_root ${LINKKIT_CALLER_ROOT} ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR} --)
-      set(language_environment --unset=CC --unset=CFLAGS --unset=FFLAGS --unset=DFLAGS
-        PYTHONUNBUFFERED=)
+      if(NOT language IN_LIST LINKKIT_HOST_BUILT_CALLERS)
+        set(build_in_root ${in_root})
+        set(language_environment --unset=CC --unset=CFLAGS --unset=FFLAGS --unset=DFLAGS
+          PYTHONUNBUFFERED=)
+      endif()
     endif()
     set(source ${PROJECT_SOURCE_DIR}/interop/${language})
     file(GLOB sources CONFIGURE_DEPENDS ${source}/*)
@@ -53,7 +60,7 @@ function(linkkit_interop_tests out prefix workdir)
     list(FILTER sources EXCLUDE REGEX "/(language\\.toml|README\\.md)$")
     add_custom_command(OUTPUT ${workdir}/${language}.built
       COMMAND ${CMAKE_COMMAND} -E rm -rf ${workdir}/${language}
-      COMMAND ${CMAKE_COMMAND} -E env ${language_environment} ${in_root} sh ${source}/build ${prefix}
+      COMMAND ${CMAKE_COMMAND} -E env ${language_environment} ${build_in_root} sh ${source}/build ${prefix}
         ${workdir}/${language}
       COMMAND ${CMAKE_COMMAND} -E touch ${workdir}/${language}.built
       DEPENDS ${sources} ${installed} COMMENT "Building the ${language} caller" VERBATIM)
