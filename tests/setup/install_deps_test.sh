@@ -93,7 +93,7 @@ echo 10.0 >"$work/qemu/version"
 for processor in i386 aarch64 arm riscv64 ppc64le s390x; do
   touch "$work/qemu/usr/bin/qemu-$processor"
   chmod +x "$work/qemu/usr/bin/qemu-$processor"
-  echo ":qemu-$processor:M::\x7fELF:\xff\xff:/usr/libexec/qemu-binfmt/$processor-binfmt-P:OPF" \
+  printf '%s\n' ":qemu-$processor:M::\x7fELF:\xff\xff:/usr/libexec/qemu-binfmt/$processor-binfmt-P:OPF" \
     >"$work/qemu/usr/share/qemu/binfmt.d/qemu-$processor.conf"
 done
 touch "$work/binfmt/register"
@@ -207,7 +207,8 @@ check root_grows grep -qE "download -qq ghc:arm64=1.0$" "$work/log"
 check root_grows test -e "$work/roots/aarch64-root/kept"
 check root_grows grep -qx ghc "$work/roots/aarch64-root/etc/linkkit-packages"
 # A language's root-setup that changed runs again in the root.
-setup=$(cd "$(dirname "$script")/../interop" && ls -d ./*/root-setup | sed 's|^\./||; s|/.*||' | head -n 1)
+setups=("$(dirname "$script")"/../interop/*/root-setup)
+setup=$(basename "$(dirname "${setups[0]}")")
 check root_setup test -n "$setup"
 sed -i "s/^$setup .*/$setup 0/" "$work/roots/aarch64-root/etc/linkkit-set-up"
 run root_setup 0 aarch64
