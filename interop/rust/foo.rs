@@ -3,7 +3,6 @@
 #![no_std]
 #![allow(non_upper_case_globals)]
 
-use core::ffi::c_char;
 use core::ptr::addr_of;
 
 #[repr(C)]
@@ -15,7 +14,9 @@ extern "C" {
     static _p_Output: pascalrt_file;
     static mut _p_InOutRes: i32;
     // Declared variadic, as the run-time defines it: on x86-64 the call then tells the
-    // callee in %al how many vector registers carry arguments.
+    // callee in %al how many vector registers carry arguments. The text goes as its bytes'
+    // address: core::ffi's c_char is younger than Debian 12's rustc (1.63), which builds
+    // for the other targets.
     fn _p_Internal_Write(file: *const pascalrt_file, flags: i32, count: i32, ...);
     fn _p_CheckInOutRes();
 }
@@ -35,7 +36,7 @@ static HELLO1: &[u8] = b"Hello1\0";
 // text ends in its zero byte, which the length leaves out.
 unsafe fn write_line(text: &[u8]) {
     _p_Internal_Write(addr_of!(_p_Output), WRITE_PLAIN, 2, ITEM_TEXT,
-                      text.as_ptr() as *const c_char, (text.len() - 1) as i32, ITEM_LINE_END);
+                      text.as_ptr(), (text.len() - 1) as i32, ITEM_LINE_END);
     if addr_of!(_p_InOutRes).read() != 0 {
         _p_CheckInOutRes();
     }

@@ -4,8 +4,6 @@
 #![no_std]
 #![allow(non_camel_case_types)]
 
-use core::ffi::{c_char, c_int};
-
 #[repr(C)]
 pub struct c_record {
     c_i: i32,
@@ -13,24 +11,26 @@ pub struct c_record {
 }
 
 extern "C" {
-    // The C library's own formatting gives %lf's rendering for every double.
-    fn printf(format: *const c_char, ...) -> c_int;
+    // The C library's own formatting gives %lf's rendering for every double. The format is
+    // a C string's bytes and C's int is 32 bits on every target: core::ffi's c_char and
+    // c_int are younger than Debian 12's rustc (1.63), which builds for the other targets.
+    fn printf(format: *const u8, ...) -> i32;
 }
 
 #[no_mangle]
 pub unsafe extern "C" fn c_world() {
-    printf(c"\nHello World from C\n".as_ptr());
+    printf(b"\nHello World from C\n\0".as_ptr());
 }
 
 #[no_mangle]
 pub unsafe extern "C" fn c_w1(i: *mut i32, d: *mut f64, r: *mut c_record) {
-    printf(c"Now in function c_w1\n".as_ptr());
-    printf(c"Hello again from C i = %i\n%lfXXX\n".as_ptr(), *i, *d);
+    printf(b"Now in function c_w1\n\0".as_ptr());
+    printf(b"Hello again from C i = %i\n%lfXXX\n\0".as_ptr(), *i, *d);
     *i = 56;
     *d = 3.1415;
-    printf(c"My record c_i = %i, c_d = %lf\n".as_ptr(), (*r).c_i, (*r).c_d);
+    printf(b"My record c_i = %i, c_d = %lf\n\0".as_ptr(), (*r).c_i, (*r).c_d);
     (*r).c_i = 42;
     (*r).c_d = 1.2345;
-    printf(c"My record changed to c_i = %i, c_d = %lf\n".as_ptr(), (*r).c_i, (*r).c_d);
-    printf(c"Leaving C\n".as_ptr());
+    printf(b"My record changed to c_i = %i, c_d = %lf\n\0".as_ptr(), (*r).c_i, (*r).c_d);
+    printf(b"Leaving C\n\0".as_ptr());
 }
