@@ -10,6 +10,8 @@ implementation
 
 uses ctypes;
 
+{$I pic.inc}
+
 const
   write_plain = 784;
   item_text = 17;

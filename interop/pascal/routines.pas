@@ -14,6 +14,8 @@ implementation
 
 uses ctypes;
 
+{$I pic.inc}
+
 type
   c_record = record
     c_i: cint32;
