@@ -8,11 +8,14 @@
 
 cmake_minimum_required(VERSION 3.25)
 # names(FILE TYPES OUT [nm options]): the global names of FILE whose nm type is one of TYPES.
+# nm handed a plugin looks for no other: without one it loads every plugin of bfd-plugins,
+# LLVM's among them, a tenth of a second a call; none is for the objects here, which are no
+# compiler's intermediate code (and which nm would then fail to read).
 function(names file types out)
-  execute_process(COMMAND ${NM} -P -g ${ARGN} ${file} OUTPUT_VARIABLE lines
-    RESULT_VARIABLE status)
+  execute_process(COMMAND ${NM} --plugin /dev/null -P -g ${ARGN} ${file} OUTPUT_VARIABLE lines
+    ERROR_VARIABLE errors RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${NM} ${file} failed")
+    message(FATAL_ERROR "${NM} ${file} failed: ${errors}")
   endif()
   string(REPLACE "\n" ";" lines "${lines}")
   set(result)
