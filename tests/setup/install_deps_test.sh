@@ -273,7 +273,7 @@ done
 printf '#!/bin/sh\n' >"$work/bin/node"
 chmod +x "$work/bin/node"
 printf '%s\n' "${demo_packages[@]}" >"$work/installed"
-run tool_on_path 0
+run tool_on_path 0 default
 check tool_on_path installs ghc
 check tool_on_path eval '! installs nodejs'
 rm "$work/bin/node"
