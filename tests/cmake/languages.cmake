@@ -4,7 +4,8 @@
 # as a CMake project), LINKKIT_CALLEES, LINKKIT_ROOT_LANGUAGES (whose tools a target's own
 # Debian root holds), LINKKIT_HOST_BUILT_CALLERS (whose build makes no machine code, so that
 # the host's tools build them for any target) and, for a target with a root,
-# LINKKIT_CALLER_ROOT, the command that runs another in that root.
+# LINKKIT_CALLER_ROOT, the command that runs another in that root; LINKKIT_CALLEES_IN_ROOT,
+# the callees whose programs are linked and run there.
 find_package(Python3 3.11 REQUIRED COMPONENTS Interpreter)
 execute_process(COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/kitdata cmake
     ${LINKKIT_TARGET} ${LINKKIT_LANGUAGES}
