@@ -19,7 +19,10 @@ extern "C" {
     fn c_w1(i: *mut i32, d: *mut f64, r: *mut CRecord);
 }
 
-#[link(name = "greetmod", kind = "static")]
+// Module Foo and the run-time from their shared libraries, which another build of them
+// (another language's) can stand in for at run time; a Windows program takes their archives.
+#[cfg_attr(not(windows), link(name = "greetmod"))]
+#[cfg_attr(windows, link(name = "greetmod", kind = "static"))]
 extern "C" {
     static mut I: i32;
     fn init_Foo();
@@ -27,7 +30,8 @@ extern "C" {
     fn Hello(x: *mut i32);
 }
 
-#[link(name = "pascalrt", kind = "static")]
+#[cfg_attr(not(windows), link(name = "pascalrt"))]
+#[cfg_attr(windows, link(name = "pascalrt", kind = "static"))]
 extern "C" {
     fn _p_initialize(argc: i32, argv: *const *const c_char, envp: *const *const c_char);
     fn _p_finalize();
