@@ -8,6 +8,8 @@
 //                that names the cause
 //   broken       on a pipe whose reader has gone, SIGPIPE ignored: the same
 //   short        on a file that takes 20 bytes: those 20 bytes of GOLDEN, once, and the same
+// or CASES is fails:TEXT, for a pair that cannot work: on a pipe, the caller fails (a status
+// other than 0, or a signal) and writes TEXT on standard error.
 // Status 1 and a line for each case that failed; 2 for a wrong argument.
 #include "support/process.h"
 
@@ -125,7 +127,15 @@ int main(int argc, char** argv) {
   // LINKKIT_LIBDIR's.
   const std::vector<std::string> environment = {"LD_LIBRARY_PATH=" + libdir,
                                                 "LINKKIT_LIBDIR=" + libdir};
-  for (const std::string& name : split(argv[3], ',')) {
+  const std::string cases = argv[3];
+  if (cases.compare(0, 6, "fails:") == 0) {
+    const Outcome outcome = linkkit_test::run_program(command, Sink::pipe, environment);
+    if (outcome.exited && outcome.status == 0)
+      fail("the pair works: its reason is out of date", outcome);
+    else if (outcome.err.find(cases.substr(6)) == std::string::npos)
+      fail("standard error does not say \"" + cases.substr(6) + "\"", outcome);
+  }
+  for (const std::string& name : split(cases.compare(0, 6, "fails:") == 0 ? "" : cases, ',')) {
     if (name == "pipe" || name == "file") {
       std::vector<std::string> settings = environment;
       std::string log;
