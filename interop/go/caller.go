@@ -6,6 +6,7 @@ package main
 #cgo pkg-config: refdemo greetmod
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include "foo.h"
 #include "pascalrt.h"
 #include "refdemo.h"
@@ -13,14 +14,39 @@ package main
 import "C"
 
 import (
+	"errors"
 	"fmt"
 	"os"
+	"syscall"
 	"unsafe"
 )
 
+// A failed write of standard output, in one line as the kit's run-time says it; what the
+// C library's buffer still holds is dropped, not written again at exit.
+func writeFailed(err error) {
+	text := err.Error()
+	// In the C library's words, as the kit's run-time gives them (Go's are lower case).
+	var cause syscall.Errno
+	if errors.As(err, &cause) {
+		text = C.GoString(C.strerror(C.int(cause)))
+	}
+	fmt.Fprintf(os.Stderr, "caller: write error: %s\n", text)
+	os.Exit(1)
+}
+
 // fmt writes straight to the file, unbuffered; the kit's lines wait in the C library's
 // stdout buffer, which must be flushed before Go writes again.
-func kitDone() { C.fflush(nil) }
+func kitDone() {
+	if status, err := C.fflush(nil); status != 0 {
+		writeFailed(err)
+	}
+}
+
+func say(format string, values ...any) {
+	if _, err := fmt.Printf(format, values...); err != nil {
+		writeFailed(err)
+	}
+}
 
 func main() {
 	// The run-time keeps the vector it is handed: it is never freed.
@@ -39,18 +65,18 @@ func main() {
 	C.c_world()
 	C.c_w1(&intValue, &realValue, &record)
 	kitDone()
-	fmt.Printf("left behind: %d %.4f %d %.4f\n", intValue, realValue, record.c_i, record.c_d)
+	say("left behind: %d %.4f %d %.4f\n", intValue, realValue, record.c_i, record.c_d)
 
 	C.init_Foo()
 	C.init_Foo()
 	iBefore := C.I
-	fmt.Printf("I before: %d\n", iBefore)
+	say("I before: %d\n", iBefore)
 	x := C.int32_t(0)
 	C.Helloworld()
 	C.Hello(&x)
 	C.Hello(&C.I)
 	kitDone()
-	fmt.Printf("x = %d, I = %d\n", x, C.I)
+	say("x = %d, I = %d\n", x, C.I)
 	C._p_finalize()
 
 	if intValue != 56 || realValue != 3.1415 || record.c_i != 42 || record.c_d != 1.2345 ||

@@ -41,3 +41,8 @@ for package in base ghc-bignum ghc-prim rts; do
   done
 done
 libraries="$libraries -Wl,--pop-state"
+# GHC's run-time keeps what a library hands it (its closures, its finish at exit) until
+# hs_exit, which the last library's exit handler runs: a library unloaded before then (a
+# dlclose, as LuaJIT and mono do at their end) left the RTS reading unmapped memory, and
+# the program died of SIGSEGV. A dlclose leaves these libraries mapped.
+nodelete=-Wl,-z,nodelete

@@ -3,12 +3,12 @@
 program caller;
 {$mode objfpc}
 {$packrecords c}
-{ Module Foo and the run-time statically, refdemo's routines from its shared library, the
-  C library, whose stdio the kit writes through, and the C compiler's support library:
-  fpc calls the linker itself, and the run-time's archive can need routines of libgcc that
-  a C compiler would have linked (64-bit division on 32-bit ARM). }
-{$linklib libgreetmod.a}
-{$linklib libpascalrt.a}
+{ The kit's three shared libraries (so that another build of them, another language's, can
+  stand in for them at run time), the C library, whose stdio the kit writes through, and
+  the C compiler's support library: fpc calls the linker itself, and the kit can need
+  routines of libgcc that a C compiler would have linked (64-bit division on 32-bit ARM). }
+{$linklib greetmod}
+{$linklib pascalrt}
 {$linklib refdemo}
 {$linklib c}
 {$linklib gcc}

@@ -13,7 +13,7 @@ libdir = sys.argv[1]
 pascalrt = ctypes.CDLL(os.path.join(libdir, "libpascalrt.so"))
 refdemo = ctypes.CDLL(os.path.join(libdir, "librefdemo.so"))
 foo = ctypes.CDLL(os.path.join(libdir, "libgreetmod.so"))
-libc = ctypes.CDLL(None)
+libc = ctypes.CDLL(None, use_errno=True)
 
 
 class CRecord(ctypes.Structure):
@@ -31,9 +31,27 @@ pascalrt._p_initialize.argtypes = [ctypes.c_int32, ctypes.POINTER(ctypes.c_char_
 I = ctypes.c_int32.in_dll(foo, "I")
 
 
+def write_failed(cause):
+    """A failed write of standard output, in one line as the kit's run-time says it; what
+    the buffers still hold is dropped, not written again at exit."""
+    sys.stderr.write(f"caller: write error: {os.strerror(cause)}\n")
+    sys.stderr.flush()
+    os._exit(1)
+
+
+def report(kind, error, trace):
+    if issubclass(kind, OSError) and error.errno:
+        write_failed(error.errno)
+    sys.__excepthook__(kind, error, trace)
+
+
+sys.excepthook = report
+
+
 def kit_done():
     """print and the kit have buffers of their own: each is flushed before the other writes."""
-    libc.fflush(None)
+    if libc.fflush(None) != 0:
+        write_failed(ctypes.get_errno())
 
 
 def python_done():

@@ -13,6 +13,7 @@ import cffi
 
 KEEP_LOCALE = """
 #include <Python.h>
+#include <dlfcn.h>
 #include <locale.h>
 #include <stdlib.h>
 #include <string.h>
@@ -27,6 +28,13 @@ static char *python_locale_before(void) {
        this library) is left as it is. */
     Py_IgnoreEnvironmentFlag = 1;
     Py_NoUserSiteDirectory = 1;
+    /* The extension modules that the interpreter imports (_cffi_backend) take Python's
+       names from the process's global scope: in a program that loaded this library with
+       RTLD_LOCAL (LuaJIT's ffi.load, koffi) libpython's names were in none, and the import
+       failed. libpython's are made global. */
+    Dl_info python;
+    if (!Py_IsInitialized() && dladdr((void *)Py_InitializeEx, &python) && python.dli_fname)
+        dlopen(python.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_GLOBAL);
     const char *locale = setlocale(LC_ALL, NULL);
     return locale ? strdup(locale) : NULL;
 }

@@ -19,7 +19,10 @@ extern "C" {
     fn c_w1(i: *mut i32, d: *mut f64, r: *mut CRecord);
 }
 
-#[link(name = "greetmod", kind = "static")]
+// Module Foo and the run-time from their shared libraries, which another build of them
+// (another language's) can stand in for at run time; a Windows program takes their archives.
+#[cfg_attr(not(windows), link(name = "greetmod"))]
+#[cfg_attr(windows, link(name = "greetmod", kind = "static"))]
 extern "C" {
     static mut I: i32;
     fn init_Foo();
@@ -27,7 +30,8 @@ extern "C" {
     fn Hello(x: *mut i32);
 }
 
-#[link(name = "pascalrt", kind = "static")]
+#[cfg_attr(not(windows), link(name = "pascalrt"))]
+#[cfg_attr(windows, link(name = "pascalrt", kind = "static"))]
 extern "C" {
     fn _p_initialize(argc: i32, argv: *const *const c_char, envp: *const *const c_char);
     fn _p_finalize();
@@ -37,10 +41,33 @@ extern "C" {
     fn fflush(stream: *mut c_void) -> c_int;
 }
 
-// println! flushes its line at once; the kit's lines wait in the C library's stdout
+// A failed write of standard output, in one line as the kit's run-time says it (println!
+// would panic); what the buffers still hold is dropped, not written again at exit.
+fn write_failed(error: std::io::Error) -> ! {
+    eprintln!("caller: write error: {}", error);
+    std::process::exit(1);
+}
+
+// Rust's stdout writes each line at once; the kit's lines wait in the C library's stdout
 // buffer until it is flushed, which must happen before Rust writes again.
 fn kit_done() {
-    unsafe { fflush(std::ptr::null_mut()) };
+    if unsafe { fflush(std::ptr::null_mut()) } != 0 {
+        write_failed(std::io::Error::last_os_error());
+    }
+}
+
+macro_rules! say {
+    ($($arg:tt)*) => {
+        if let Err(error) = writeln!(std::io::stdout(), $($arg)*) {
+            write_failed(error);
+        }
+    };
+}
+
+fn rust_done() {
+    if let Err(error) = std::io::stdout().flush() {
+        write_failed(error);
+    }
 }
 
 fn main() {
@@ -60,20 +87,20 @@ fn main() {
         c_world();
         c_w1(&mut int_value, &mut real_value, &mut rec);
         kit_done();
-        println!("left behind: {} {:.4} {} {:.4}", int_value, real_value, rec.c_i, rec.c_d);
+        say!("left behind: {} {:.4} {} {:.4}", int_value, real_value, rec.c_i, rec.c_d);
 
         init_Foo();
         init_Foo();
         i_before = *addr_of!(I);
-        println!("I before: {}", i_before);
-        std::io::stdout().flush().unwrap();
+        say!("I before: {}", i_before);
+        rust_done();
         Helloworld();
         Hello(&mut x);
         Hello(addr_of_mut!(I));
         kit_done();
         i_after = *addr_of!(I);
-        println!("x = {}, I = {}", x, i_after);
-        std::io::stdout().flush().unwrap();
+        say!("x = {}, I = {}", x, i_after);
+        rust_done();
         _p_finalize();
     }
 
