@@ -8,6 +8,10 @@ import com.sun.jna.Pointer;
 import com.sun.jna.Structure;
 import com.sun.jna.ptr.DoubleByReference;
 import com.sun.jna.ptr.IntByReference;
+import java.io.FileDescriptor;
+import java.io.FileOutputStream;
+import java.io.IOException;
+import java.nio.charset.StandardCharsets;
 import java.util.Locale;
 
 public class Caller {
@@ -39,14 +43,36 @@ public class Caller {
 
   public interface LibC extends Library {
     int fflush(Pointer stream);
+
+    String strerror(int error);
   }
 
   static LibC libc;
 
-  // System.out writes through a buffer of its own and the kit through the C library's: each
-  // is flushed before the other writes.
+  // A failed write of standard output, in one line as the kit's run-time says it; what the
+  // C library's buffer still holds is dropped, not written again at exit.
+  static void writeFailed(String cause) {
+    System.err.println("caller: write error: " + cause);
+    Runtime.getRuntime().halt(1);
+  }
+
+  // The kit writes through the C library's buffer, which is flushed before Java writes.
   static void kitDone() {
-    libc.fflush(null);
+    if (libc.fflush(null) != 0) {
+      writeFailed(libc.strerror(Native.getLastError()));
+    }
+  }
+
+  // System.out keeps only a flag when a write fails, not its cause: Java's lines go to the
+  // file descriptor unbuffered, whose IOException says the system's words.
+  static final FileOutputStream out = new FileOutputStream(FileDescriptor.out);
+
+  static void say(String format, Object... values) {
+    try {
+      out.write(String.format(Locale.ROOT, format, values).getBytes(StandardCharsets.UTF_8));
+    } catch (IOException error) {
+      writeFailed(error.getMessage());
+    }
   }
 
   public static void main(String[] args) {
@@ -69,21 +95,19 @@ public class Caller {
     refdemo.c_world();
     refdemo.c_w1(intValue, realValue, record);
     kitDone();
-    System.out.printf(Locale.ROOT, "left behind: %d %.4f %d %.4f%n", intValue.getValue(),
+    say("left behind: %d %.4f %d %.4f%n", intValue.getValue(),
         realValue.getValue(), record.c_i, record.c_d);
 
     foo.init_Foo();
     foo.init_Foo();
     int iBefore = I.getInt(0);
-    System.out.printf(Locale.ROOT, "I before: %d%n", iBefore);
-    System.out.flush();
+    say("I before: %d%n", iBefore);
     IntByReference x = new IntByReference(0);
     foo.Helloworld();
     foo.Hello(x.getPointer());
     foo.Hello(I);
     kitDone();
-    System.out.printf(Locale.ROOT, "x = %d, I = %d%n", x.getValue(), I.getInt(0));
-    System.out.flush();
+    say("x = %d, I = %d%n", x.getValue(), I.getInt(0));
     pascalrt._p_finalize();
 
     if (intValue.getValue() != 56 || realValue.getValue() != 3.1415 || record.c_i != 42
