@@ -39,24 +39,63 @@ module kit
       import :: c_int, c_ptr
       type(c_ptr), value :: stream
     end function
+    integer(c_int) function puts(text) bind(c, name='puts')
+      import :: c_int, c_char
+      character(kind=c_char), dimension(*) :: text
+    end function
+    type(c_ptr) function strerror(error) bind(c, name='strerror')
+      import :: c_int, c_ptr
+      integer(c_int), value :: error
+    end function
+    subroutine quit(status) bind(c, name='_exit')
+      import :: c_int
+      integer(c_int), value :: status
+    end subroutine
   end interface
 
 contains
 
-  ! print and the kit have buffers of their own: each is flushed before the other writes.
-  subroutine kit_done()
-    integer(c_int) :: ignored
-    ignored = fflush(c_null_ptr)
+  ! gfortran's own units drop a failed write's error (flush and close give no iostat, and
+  ! the bytes are tried again at exit), so the caller's lines take the kit's stream, the C
+  ! library's stdout, and each is flushed with the kit's lines before it there.
+  subroutine say(line)
+    character(len=*), intent(in) :: line
+    if (puts(line // c_null_char) < 0) call write_failed()
+    if (fflush(c_null_ptr) /= 0) call write_failed()
+  end subroutine
+
+  ! A failed write of standard output, in one line as the kit's run-time says it, with the
+  ! errno that the C library left; what the buffers still hold is dropped, not written again
+  ! at exit.
+  subroutine write_failed()
+    use, intrinsic :: iso_fortran_env, only: error_unit
+    integer(c_int) :: cause
+    character(kind=c_char), pointer :: text(:)
+    character(len=256) :: words
+    integer :: n
+    cause = int(ierrno(), c_int)
+    call c_f_pointer(strerror(cause), text, [len(words)])
+    words = ''
+    n = 0
+    do while (n < len(words))
+      if (text(n + 1) == c_null_char) exit
+      n = n + 1
+      words(n:n) = text(n)
+    end do
+    write (error_unit, '(a)', advance='no') 'caller: write error: ' // words(1:n) // new_line('a')
+    flush (error_unit)
+    call quit(1)
   end subroutine
 end module
 
 program caller
-  use, intrinsic :: iso_fortran_env, only: output_unit, error_unit
+  use, intrinsic :: iso_fortran_env, only: error_unit
   use kit
   implicit none
   integer(c_int32_t) :: int_value, x
   real(c_double) :: real_value
   type(c_record) :: rec
+  character(len=80) :: line
 
   ! Fortran does not hand a program C's argument vector; the run-time then names it itself.
   call p_initialize(0, c_null_ptr, c_null_ptr)
@@ -65,24 +104,20 @@ program caller
   rec = c_record(21, 87.234_c_double)
   call c_world()
   call c_w1(int_value, real_value, rec)
-  call kit_done()
-  ! A record of formatted output ends in CR LF with MinGW's gfortran; the kit's lines end in
-  ! LF alone. So each line is written without a record end, its LF as a character.
-  write (output_unit, '(a,i0,1x,f0.4,1x,i0,1x,f0.4,a)', advance='no') 'left behind: ', &
-    int_value, real_value, rec%c_i, rec%c_d, new_line('a')
-  flush (output_unit)
+  write (line, '(a,i0,1x,f0.4,1x,i0,1x,f0.4)') 'left behind: ', int_value, real_value, &
+    rec%c_i, rec%c_d
+  call say(trim(line))
 
   call init_foo()
   call init_foo()
-  write (output_unit, '(a,i0,a)', advance='no') 'I before: ', foo_i, new_line('a')
-  flush (output_unit)
+  write (line, '(a,i0)') 'I before: ', foo_i
+  call say(trim(line))
   x = 0
   call helloworld()
   call hello(x)
   call hello(foo_i)
-  call kit_done()
-  write (output_unit, '(a,i0,a,i0,a)', advance='no') 'x = ', x, ', I = ', foo_i, new_line('a')
-  flush (output_unit)
+  write (line, '(a,i0,a,i0)') 'x = ', x, ', I = ', foo_i
+  call say(trim(line))
   call p_finalize()
 
   if (int_value /= 56 .or. real_value /= 3.1415_c_double .or. rec%c_i /= 42 .or. &
