@@ -6,12 +6,14 @@ module Main (main) where
 
 #include "refdemo.h"
 
+import Control.Exception (handle)
 import Control.Monad (unless)
 import Foreign
 import Foreign.C
 import System.Environment (getArgs, getProgName)
 import System.Exit (exitFailure)
-import System.IO (hFlush, hPutStrLn, stderr, stdout)
+import System.IO (hFlush, hPutStr, hPutStrLn, stderr, stdout)
+import GHC.IO.Exception (IOException (ioe_description))
 import Text.Printf (printf)
 
 data CRecord = CRecord {cI :: Int32, cD :: Double} deriving (Eq)
@@ -31,15 +33,25 @@ foreign import ccall "Helloworld" helloworld :: IO ()
 foreign import ccall "Hello" hello :: Ptr Int32 -> IO ()
 foreign import ccall "&I" fooI :: Ptr Int32
 foreign import ccall "fflush" fflush :: Ptr () -> IO CInt
+foreign import ccall "_exit" c_exit :: CInt -> IO ()
 
 -- Haskell's stdout has a buffer of its own and the kit writes through the C library's: each
--- is flushed before the other writes.
+-- is flushed before the other writes. A failure of either is an IOError whose description
+-- is the system's words for its errno (strerror's).
 kitDone, haskellDone :: IO ()
-kitDone = () <$ fflush nullPtr
+kitDone = throwErrnoIfMinus1_ "fflush" (fflush nullPtr)
 haskellDone = hFlush stdout
 
+-- A failed write of standard output, in one line as the kit's run-time says it. GHC's own
+-- handler would print it with the handle's name, and say nothing at all, with status 0,
+-- of a pipe whose reader has gone; and its exit would write the buffer again.
+writeFailed :: IOException -> IO ()
+writeFailed failure = do
+  hPutStr stderr ("caller: write error: " ++ ioe_description failure ++ "\n")
+  c_exit 1
+
 main :: IO ()
-main = do
+main = handle writeFailed $ do
   -- The run-time keeps the vector it is handed: it is never freed.
   args <- (:) <$> getProgName <*> getArgs
   argv <- mapM newCString args >>= newArray0 nullPtr
