@@ -34,6 +34,7 @@ LINKAGE SECTION.
 01 FOO-I PIC S9(9) COMP-5.
 
 PROCEDURE DIVISION.
+    CALL STATIC "caller_give_back_signals"
     *> COBOL hands a program no C argument vector; the run-time then names it itself.
     CALL STATIC "_p_initialize" USING BY VALUE NO-ARGUMENTS NO-POINTER NO-POINTER
     CALL STATIC "c_world"
