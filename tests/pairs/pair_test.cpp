@@ -125,8 +125,11 @@ int main(int argc, char** argv) {
   const std::vector<std::string> command(argv + 4, argv + argc);
   // The loader takes the libraries from LIBDIR first; callers that load them by path take
   // LINKKIT_LIBDIR's.
+  // A caller in a target's root gets the folder as its LD_LIBRARY_PATH through
+  // LINKKIT_ROOT_LIBRARY_PATH (tools/target-root).
   const std::vector<std::string> environment = {"LD_LIBRARY_PATH=" + libdir,
-                                                "LINKKIT_LIBDIR=" + libdir};
+                                                "LINKKIT_LIBDIR=" + libdir,
+                                                "LINKKIT_ROOT_LIBRARY_PATH=" + libdir};
   const std::string cases = argv[3];
   if (cases.compare(0, 6, "fails:") == 0) {
     const Outcome outcome = linkkit_test::run_program(command, Sink::pipe, environment);
@@ -140,7 +143,13 @@ int main(int argc, char** argv) {
       std::vector<std::string> settings = environment;
       std::string log;
       if (name == "file") {
-        log = std::string(P_tmpdir) + "/linkkit-pair-" + std::to_string(getpid());
+        // In the working folder, which a target's root shares; its /tmp is its own.
+        char here[4096];
+        if (getcwd(here, sizeof here) == nullptr) {
+          perror("pair_test: getcwd");
+          return 2;
+        }
+        log = std::string(here) + "/linkkit-pair-" + std::to_string(getpid());
         settings.push_back("LD_DEBUG=files");
         settings.push_back("LD_DEBUG_OUTPUT=" + log);
       }
