@@ -1,4 +1,4 @@
-// pair_test GOLDEN LIBDIR CASES CALLER [ARGS...]: runs a caller built against the kit with
+// pair_test GOLDEN LIBDIR CASES [--host] CALLER [ARGS...]: runs a caller built against the kit with
 // the three shared libraries of LIBDIR (librefdemo.so, libgreetmod.so, libpascalrt.so under
 // the kit's names) in place of the kit's, once for each of CASES (comma-separated):
 //   pipe, file   the output is GOLDEN byte for byte, standard error empty, status 0; in the
@@ -10,6 +10,8 @@
 //   short        on a file that takes 20 bytes: those 20 bytes of GOLDEN, once, and the same
 // or CASES is fails:TEXT, for a pair that cannot work: on a pipe, the caller fails (a status
 // other than 0, or a signal) and writes TEXT on standard error.
+// --host: CALLER is a host program that runs the caller (in a target's root), not one of
+// the target's own, which an emulator would start.
 // Status 1 and a line for each case that failed; 2 for a wrong argument.
 #include "support/process.h"
 
@@ -116,13 +118,17 @@ void check_failure(const std::string& name, const Outcome& outcome, int error) {
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 5 || argv[2][0] != '/') {
-    fputs("usage: pair_test GOLDEN LIBDIR CASES CALLER [ARGS...]\n", stderr);
+  const bool host = argc > 4 && strcmp(argv[4], "--host") == 0;
+  if (argc < 5 + host || argv[2][0] != '/') {
+    fputs("usage: pair_test GOLDEN LIBDIR CASES [--host] CALLER [ARGS...]\n", stderr);
     return 2;
   }
   const std::string golden = linkkit_test::read_file(argv[1]);
   const std::string libdir = argv[2];
-  const std::vector<std::string> command(argv + 4, argv + argc);
+  const std::vector<std::string> command(argv + 4 + host, argv + argc);
+  const auto run = [&](Sink sink, const std::vector<std::string>& settings) {
+    return linkkit_test::run_program(command, sink, settings, host);
+  };
   // The loader takes the libraries from LIBDIR first; callers that load them by path take
   // LINKKIT_LIBDIR's.
   // A caller in a target's root gets the folder as its LD_LIBRARY_PATH through
@@ -132,7 +138,7 @@ int main(int argc, char** argv) {
                                                 "LINKKIT_ROOT_LIBRARY_PATH=" + libdir};
   const std::string cases = argv[3];
   if (cases.compare(0, 6, "fails:") == 0) {
-    const Outcome outcome = linkkit_test::run_program(command, Sink::pipe, environment);
+    const Outcome outcome = run(Sink::pipe, environment);
     if (outcome.exited && outcome.status == 0)
       fail("the pair works: its reason is out of date", outcome);
     else if (outcome.err.find(cases.substr(6)) == std::string::npos)
@@ -154,7 +160,7 @@ int main(int argc, char** argv) {
         settings.push_back("LD_DEBUG_OUTPUT=" + log);
       }
       const Outcome outcome =
-          linkkit_test::run_program(command, name == "pipe" ? Sink::pipe : Sink::file, settings);
+          run(name == "pipe" ? Sink::pipe : Sink::file, settings);
       if (outcome.out != golden)
         fail(name + ": the output differs from " + argv[1], outcome);
       else if (!outcome.exited || outcome.status != 0)
@@ -164,13 +170,11 @@ int main(int argc, char** argv) {
       if (!log.empty())
         check_loaded(libdir, loaded_objects(log), outcome);
     } else if (name == "full") {
-      check_failure(name, linkkit_test::run_program(command, Sink::dev_full, environment), ENOSPC);
+      check_failure(name, run(Sink::dev_full, environment), ENOSPC);
     } else if (name == "broken") {
-      check_failure(
-          name, linkkit_test::run_program(command, Sink::broken_pipe_ignored, environment), EPIPE);
+      check_failure(name, run(Sink::broken_pipe_ignored, environment), EPIPE);
     } else if (name == "short") {
-      const Outcome outcome =
-          linkkit_test::run_program(command, Sink::file_of_20_bytes, environment);
+      const Outcome outcome = run(Sink::file_of_20_bytes, environment);
       if (outcome.out != golden.substr(0, 20))
         fail(name + ": the file does not hold the first 20 bytes of " + std::string(argv[1]),
              outcome);

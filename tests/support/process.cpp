@@ -107,8 +107,8 @@ std::vector<std::string> on_host(const std::vector<std::string>& argv) {
 }
 
 Outcome run_program(const std::vector<std::string>& argv, Sink sink,
-                    const std::vector<std::string>& environment) {
-  const std::vector<std::string> command = on_host(argv);
+                    const std::vector<std::string>& environment, bool host_program) {
+  const std::vector<std::string> command = host_program ? argv : on_host(argv);
   const bool emulated =
       command.size() > argv.size() && command.front().find("qemu") != std::string::npos;
   // qemu's user-mode emulator hands QEMU_SET_ENV's settings, comma-separated, to the

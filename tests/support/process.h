@@ -34,9 +34,11 @@ struct Outcome {
 std::vector<std::string> on_host(const std::vector<std::string>& argv);
 
 // environment: NAME=VALUE settings added to the program's environment (the emulated
-// program's, under an emulator).
+// program's, under an emulator). A host program (host_program true: a script that runs the
+// target's program in its own way) starts as it stands.
 Outcome run_program(const std::vector<std::string>& argv, Sink sink = Sink::file,
-                    const std::vector<std::string>& environment = {});
+                    const std::vector<std::string>& environment = {},
+                    bool host_program = false);
 
 // What fn printed on stdout in this process.
 std::string capture_stdout(const std::function<void()>& fn);
