@@ -27,23 +27,26 @@ function(exported_names out file)
   set(${out} "${names}" PARENT_SCOPE)
 endfunction()
 
-# The names that a program imports from one DLL.
+# The names that a program imports from one DLL, from every import entry that names it (a
+# linker may write several).
 function(imported_names out file dll)
   execute_process(COMMAND ${OBJDUMP} -p ${file} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
-  string(REGEX MATCH "DLL Name: ${dll}\n[^\n]*\n(\t[0-9a-f]+[\t ]+[0-9]+ +[^\n]+\n)*" block
+  string(REGEX MATCHALL "DLL Name: ${dll}\n[^\n]*\n(\t[0-9a-f]+[\t ]+[0-9]+ +[^\n]+\n)*" blocks
     "${dump}")
-  string(REGEX MATCHALL "\t[0-9a-f]+[\t ]+[0-9]+ +[^\n]+" entries "${block}")
+  string(REGEX MATCHALL "\t[0-9a-f]+[\t ]+[0-9]+ +[^\n]+" entries "${blocks}")
   list(TRANSFORM entries REPLACE "^\t[0-9a-f]+[\t ]+[0-9]+ +" "")
   list(SORT entries)
   set(${out} "${entries}" PARENT_SCOPE)
 endfunction()
 
-# The DLLs that a program or DLL imports from, in lower case (Windows's names are not).
+# The DLLs that a program or DLL imports from, each once, in lower case (Windows's names are
+# not).
 function(imported_dlls out file)
   execute_process(COMMAND ${OBJDUMP} -p ${file} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
   string(REGEX MATCHALL "DLL Name: [^\n]+" dlls "${dump}")
   list(TRANSFORM dlls REPLACE "DLL Name: " "")
   list(TRANSFORM dlls TOLOWER)
+  list(REMOVE_DUPLICATES dlls)
   list(SORT dlls)
   set(${out} "${dlls}" PARENT_SCOPE)
 endfunction()
