@@ -20,6 +20,7 @@ foreach(sink file pipe)
       "${text}---\n--- in hexadecimal:\n${out}\n--- expected:\n${expected}")
   endif()
   if(NOT statuses MATCHES "^0(;0)?$" OR NOT err STREQUAL "")
-    message(FATAL_ERROR "${PROGRAM}: into a ${sink}, exit status ${statuses}, standard error:\n${err}")
+    message(FATAL_ERROR
+      "${PROGRAM}: into a ${sink}, exit status ${statuses}, standard error:\n${err}")
   endif()
 endforeach()
