@@ -6,6 +6,10 @@
 #include <float.h>
 #include <math.h>
 #include <stdio.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -110,6 +114,18 @@ TEST(CW1, StoresToTheDoubleComeBeforeTheRecordIsPrinted) {
 TEST(CWorld, PrintsAnEmptyLineThenTheGreeting) {
   EXPECT_EQ(capture_stdout([] { c_world(); }), "\nHello World from C\n");
 }
+
+#ifdef _WIN32
+// Windows's C library starts a program's standard streams in text mode; a language's
+// run-time that starts when its library is loaded must leave them so.
+TEST(CW1Library, LeavesTheStandardStreamsInTextMode) {
+  for (int descriptor : {0, 1, 2}) {
+    const int mode = _setmode(descriptor, _O_TEXT); // the mode that it replaces
+    _setmode(descriptor, mode);
+    EXPECT_EQ(mode, _O_TEXT) << "descriptor " << descriptor;
+  }
+}
+#endif
 
 // The build states the layout of each target it knows, apart from the header.
 #ifdef LINKKIT_RECORD_SIZE

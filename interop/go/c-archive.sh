@@ -11,6 +11,9 @@ c_archive() {
     __s390x__=s390x; do
     [ "$(target "${arch%=*}")" = "${arch%=*}" ] || export GOARCH="${arch#*=}"
   done
+  case $(${CC:-cc} -dumpmachine) in
+  *-mingw32) export GOOS=windows ;;
+  esac
   # cgo's own glue declares a variable that it leaves unused in a call without arguments.
   CC="${CC:-cc} $CFLAGS" CGO_ENABLED=1 \
     CGO_CFLAGS="-O2 -Wall -Werror -Wno-unused-variable -I${prefix:-.}/include" \

@@ -5,11 +5,27 @@
 package main
 
 /*
-// strfromd is declared by C23's name for it.
+// strfromd is declared by C23's name for it. Windows's C library has none: there MinGW's
+// own snprintf stands in for it, with the conversions of MinGW's printf, which the kit's
+// C++ code prints with.
+#ifdef _WIN32
+#define __USE_MINGW_ANSI_STDIO 1
+#endif
 #define __STDC_WANT_IEC_60559_BFP_EXT__ 1
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
+
+#ifdef _WIN32
+static inline int strfromd(char* text, size_t size, const char* format, double value) {
+  return snprintf(text, size, format, value);
+}
+#endif
+
+// The C library's stdout, which Windows's headers give as a call that cgo cannot name.
+static inline void put(const char* text) {
+  fputs(text, stdout);
+}
 
 typedef struct c_record {
   int32_t c_i;
@@ -51,7 +67,7 @@ func (l *line) double(v C.double) *line {
 
 func (l *line) put() {
 	l.text[l.n] = 0
-	C.fputs((*C.char)(unsafe.Pointer(&l.text[0])), C.stdout)
+	C.put((*C.char)(unsafe.Pointer(&l.text[0])))
 	l.n = 0
 }
 

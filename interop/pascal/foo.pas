@@ -22,8 +22,16 @@ const
 var
   I: cint32; public name 'I';
   initialised: cuint8;
+{ A Windows DLL imports the variables from the run-time's DLL through its import table:
+  Free Pascal reaches other data by 32-bit displacements, which could not reach a DLL
+  loaded farther away. }
+{$ifdef PASCALRT_DLL}
+  _p_Output: record descriptor: cint32; end; external 'libpascalrt.dll' name '_p_Output';
+  _p_InOutRes: cint32; external 'libpascalrt.dll' name '_p_InOutRes';
+{$else}
   _p_Output: record descriptor: cint32; end; external name '_p_Output';
   _p_InOutRes: cint32; external name '_p_InOutRes';
+{$endif}
 
 { Declared varargs, as the run-time defines it: on x86-64 the call then tells the callee in
   %al how many vector registers carry arguments. }

@@ -14,6 +14,9 @@ extern "C" {
     // The C library's own formatting gives %lf's rendering for every double. The format is
     // a C string's bytes and C's int is 32 bits on every target: core::ffi's c_char and
     // c_int are younger than Debian 12's rustc (1.63), which builds for the other targets.
+    // On Windows it is MinGW's own printf, the one that the kit's C++ code prints with,
+    // whatever msvcrt.dll's would make of a double.
+    #[cfg_attr(windows, link_name = "__mingw_printf")]
     fn printf(format: *const u8, ...) -> i32;
 }
 
