@@ -16,6 +16,7 @@
 #include "support/process.h"
 
 #include <dirent.h>
+#include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
 
@@ -155,7 +156,14 @@ int main(int argc, char** argv) {
           perror("pair_test: getcwd");
           return 2;
         }
-        log = std::string(here) + "/linkkit-pair-" + std::to_string(getpid());
+        // A folder of this run's own: a file left by another run (whose pid may come
+        // again) must not count as this one's.
+        std::string folder = std::string(here) + "/linkkit-pair-XXXXXX";
+        if (mkdtemp(folder.data()) == nullptr) {
+          perror("pair_test: mkdtemp");
+          return 2;
+        }
+        log = folder + "/ld";
         settings.push_back("LD_DEBUG=files");
         settings.push_back("LD_DEBUG_OUTPUT=" + log);
       }
@@ -167,8 +175,10 @@ int main(int argc, char** argv) {
         fail(name + ": the caller did not exit with status 0", outcome);
       else if (!outcome.err.empty())
         fail(name + ": the caller wrote on standard error", outcome);
-      if (!log.empty())
+      if (!log.empty()) {
         check_loaded(libdir, loaded_objects(log), outcome);
+        rmdir(log.substr(0, log.rfind('/')).c_str());
+      }
     } else if (name == "full") {
       check_failure(name, run(Sink::dev_full, environment), ENOSPC);
     } else if (name == "broken") {
