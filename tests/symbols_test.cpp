@@ -13,10 +13,11 @@ using Names = std::set<std::string>;
 namespace {
 
 // Symbols that the toolchain itself puts in position-independent code: 32-bit x86's GOT and
-// its thunks, and the table of contents that POWER's code addresses globals through.
+// its thunks, the table of contents that POWER's code addresses globals through, and the
+// global pointer that MIPS o32 code computes from its own address.
 bool toolchain_name(const std::string& name) {
   return name == "_GLOBAL_OFFSET_TABLE_" || name.rfind("__x86.get_pc_thunk.", 0) == 0 ||
-         name == ".TOC.";
+         name == ".TOC." || name == "_gp_disp";
 }
 
 Names symbols(const std::string& nm_options, const std::string& file) {

@@ -1,7 +1,8 @@
 # The record's layout that the kit states for the target being built: c_d's offset and the
 # record's size, or nothing for a target whose layout the kit does not state. A double in a
-# record is aligned to 4 bytes on 32-bit x86 Linux; to 8 on x86-64, on Windows and on every
-# other Linux target that the kit is built for.
+# record is aligned to 4 bytes on 32-bit x86 Linux and on SuperH, to 2 on m68k (so c_d sits
+# at 4 in 12 bytes on the three); to 8 on x86-64, on Windows and on every other Linux target
+# that the kit is built for.
 function(linkkit_record_layout offset_var size_var)
   set(processor ${CMAKE_SYSTEM_PROCESSOR})
   set(offset "")
@@ -18,7 +19,10 @@ function(linkkit_record_layout offset_var size_var)
       set(offset 8)
       set(size 16)
     endif()
-  elseif(processor MATCHES "^(aarch64|arm.*|riscv64|ppc64le|ppc64|s390x)$")
+  elseif(processor MATCHES "^(m68k|sh4)$")
+    set(offset 4)
+    set(size 12)
+  elseif(processor MATCHES "^(aarch64|arm.*|riscv64|ppc64le|ppc64|ppc|s390x|mips.*|sparc64|hppa)$")
     set(offset 8)
     set(size 16)
   endif()
