@@ -26,8 +26,11 @@ endforeach()
 
 # The emulator finds the target's loader and C library under its prefix (LINKKIT_QEMU_PREFIX,
 # by default the cross C library's folder), not through machine-wide binfmt_misc settings.
-find_program(LINKKIT_EMULATOR_PROGRAM ${LINKKIT_QEMU} REQUIRED)
-if(NOT LINKKIT_QEMU_PREFIX)
-  set(LINKKIT_QEMU_PREFIX /usr/${LINKKIT_TRIPLET})
+# A target that no emulator runs has none, and is built alone.
+if(LINKKIT_QEMU)
+  find_program(LINKKIT_EMULATOR_PROGRAM ${LINKKIT_QEMU} REQUIRED)
+  if(NOT LINKKIT_QEMU_PREFIX)
+    set(LINKKIT_QEMU_PREFIX /usr/${LINKKIT_TRIPLET})
+  endif()
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${LINKKIT_EMULATOR_PROGRAM} -L ${LINKKIT_QEMU_PREFIX})
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${LINKKIT_EMULATOR_PROGRAM} -L ${LINKKIT_QEMU_PREFIX})

@@ -1,5 +1,5 @@
 # shellcheck shell=sh disable=SC2086 # CFLAGS holds several options
-# Sourced by routines and module-foo, with CC and CFLAGS, in WORKDIR.
+# Sourced by routines and module-foo, with CC and CFLAGS, in WORKDIR, after target.sh.
 
 # nim_object OUT SOURCE NAME...: SOURCE and the parts of Nim's library that it uses,
 # compiled by CC for its target (as build finds it) into one relocatable object, in which
@@ -10,12 +10,8 @@
 nim_object() {
   out=$1 nim_source=$2
   shift 2
-  target() { printf '%s\n' "$1" | ${CC:-cc} $CFLAGS -E -P - | tail -n 1; }
-  cpu='' cc=gcc os='' defines=''
-  for arch in __i386__=i386 __aarch64__=arm64 __arm__=arm __riscv=riscv64 \
-    __powerpc64__=powerpc64el; do
-    [ "$(target "${arch%=*}")" = "${arch%=*}" ] || { cpu=--cpu:"${arch#*=}"; cc=${arch#*=}.linux.gcc; }
-  done
+  cpu=$(nim_cpu) cc=gcc os='' defines=''
+  [ -z "$cpu" ] || { cc=$cpu.linux.gcc; cpu=--cpu:$cpu; }
   if windows; then
     os=--os:windows cc=gcc defines=-D__USE_MINGW_ANSI_STDIO=1
   fi
