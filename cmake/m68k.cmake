@@ -6,3 +6,5 @@ set(LINKKIT_TRIPLET m68k-linux-gnu)
 set(LINKKIT_QEMU qemu-m68k)
 set(LINKKIT_ROOT_PRESET m68k)
 include(${CMAKE_CURRENT_LIST_DIR}/linux-cross-gcc.cmake)
+# clang 14, which lays the record out otherwise: a caller that it builds must be refused.
+set(LINKKIT_DISAGREEING_COMPILER clang-14 --target=m68k-linux-gnu)

@@ -10,7 +10,7 @@ set(LINKKIT_CROSS_FLAGS -isystem /usr/${LINKKIT_TRIPLET}/include -B${gcc_n32}
   -B/usr/${LINKKIT_TRIPLET}/lib)
 set(LINKKIT_CROSS_LINK_FLAGS -L${gcc_n32} -L/usr/mips64-linux-gnuabi64/lib32
   -L/usr/${LINKKIT_TRIPLET}/lib)
-include(${CMAKE_CURRENT_LIST_DIR}/linux-cross.cmake)
 # The n32 loader, C library and C++ library that programs run with are that multilib's too,
 # in the n64 folder's lib32, where the n32 loader looks (/lib32).
 set(LINKKIT_QEMU_PREFIX /usr/mips64-linux-gnuabi64)
+include(${CMAKE_CURRENT_LIST_DIR}/linux-cross.cmake)
