@@ -36,8 +36,8 @@ set(own_runtime ${module_referred})
 # __aeabi_* helpers, the ABI's personality routines among them, which a function's unwinding
 # entry names (GNAT emits such entries whatever the options); on 32-bit processors the
 # 64-bit divisions; on SPARC V9, which multiplies no 64-bit numbers into 128 bits, that
-# multiplication (Nim checks its integer arithmetic for overflow with it). The C library gives the stack protector's guard (a variable on aarch64)
-# and, on i386, its local entry.
+# multiplication (Nim checks its integer arithmetic for overflow with it). The C library
+# gives the stack protector's guard (a variable on aarch64) and, on i386, its local entry.
 list(REMOVE_ITEM own_runtime ${runtime_names} ${extern_names} _GLOBAL_OFFSET_TABLE_
   __divdi3 __moddi3 __udivdi3 __umoddi3 __multi3 __stack_chk_fail_local __stack_chk_guard)
 list(FILTER own_runtime EXCLUDE REGEX "^__aeabi_")
