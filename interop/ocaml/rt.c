@@ -14,6 +14,7 @@
 #include <caml/callback.h>
 #include <caml/memory.h>
 
+#include <fenv.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <string.h>
@@ -22,13 +23,22 @@ static const char* const parameters[] = {"OCAMLRUNPARAM", "CAMLRUNPARAM"};
 
 static int started;
 static int calls_running;
+static fenv_t caller_environment;
 
 static void finish_ocaml(void) {
-  if (calls_running == 0)
+  if (calls_running == 0) {
+    fegetenv(&caller_environment);
+    fesetenv(FE_DFL_ENV);
     caml_shutdown();
+    fesetenv(&caller_environment);
+  }
 }
 
 void ocaml_enter(void) {
+  if (calls_running == 0) {
+    fegetenv(&caller_environment);
+    fesetenv(FE_DFL_ENV);
+  }
   if (!started) {
     started = 1;
     static struct sigaction saved[NSIG];
@@ -60,7 +70,8 @@ void ocaml_enter(void) {
 }
 
 void ocaml_leave(void) {
-  --calls_running;
+  if (--calls_running == 0)
+    fesetenv(&caller_environment);
 }
 
 value ocaml_closure(const char* name) {

@@ -1,11 +1,16 @@
 /* A C program on the run-time whose first call into module Foo is Helloworld (no init_Foo):
    whatever that call starts must leave the program's own state as it was. It compares the
-   signal dispositions, the alternate signal stack, the number of threads and the locale
-   before and after the call, reports each difference on standard error and fails. */
+   signal dispositions, the alternate signal stack, the number of threads, the locale and
+   the floating-point rounding and traps before and after the call, reports each difference
+   on standard error and fails. The program traps invalid operations, division by zero and
+   overflow, as a Pascal program does, where the processor can: a run-time that computes
+   under those traps without masking them first kills it with SIGFPE. */
+#define _GNU_SOURCE /* feenableexcept, fegetexcept */
 #include "foo.h"
 #include "pascalrt.h"
 
 #include <dirent.h>
+#include <fenv.h>
 #include <locale.h>
 #include <signal.h>
 #include <stdio.h>
@@ -21,6 +26,8 @@ static int threads(void) {
   closedir(tasks);
   return count;
 }
+
+static const int traps = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
 static void on_signal(int signal) {
   (void)signal;
@@ -40,6 +47,13 @@ int main(int argc, char** argv, char** envp) {
   const int threads_before = threads();
   char locale_before[256];
   snprintf(locale_before, sizeof locale_before, "%s", setlocale(LC_ALL, NULL));
+  /* Flags raised before are no trap of the call's (libcob's start, before main, leaves the
+     invalid and division flags of 32-bit x86 raised): clear them first, as a Pascal
+     program's start does. */
+  feclearexcept(FE_ALL_EXCEPT);
+  feenableexcept(traps);
+  const int traps_before = fegetexcept();
+  const int rounding_before = fegetround();
 
   _p_initialize(argc, argv, envp);
   Helloworld();
@@ -67,6 +81,11 @@ int main(int argc, char** argv, char** envp) {
   }
   if (strcmp(setlocale(LC_ALL, NULL), locale_before) != 0) {
     fprintf(stderr, "the locale changed to %s\n", setlocale(LC_ALL, NULL));
+    ++differences;
+  }
+  if (fegetexcept() != traps_before || fegetround() != rounding_before) {
+    fprintf(stderr, "the floating-point traps changed to %#x, rounding to %#x\n", fegetexcept(),
+            fegetround());
     ++differences;
   }
   _p_finalize();
