@@ -1,10 +1,12 @@
 // The C host of module Foo linked with one language's module: the run-time of that
 // language, started inside the module, must leave the program's own behaviour alone: how
 // it reports a lost line and exits (inside a call, while that run-time runs), how it dies
-// of SIGPIPE, and its signals, threads and locale.
+// of SIGPIPE, and its signals, threads, locale and floating-point rounding and traps.
 #include "support/process.h"
 
 #include <signal.h>
+
+#include <regex>
 
 #include <gtest/gtest.h>
 
@@ -72,13 +74,16 @@ TEST(ForeignModule, LeavesSignalsThreadsAndLocaleAsTheProgramHadThem) {
 }
 #else
 // Its threads are the run-time's documented cost (its handlers are in place before main,
-// when it is loaded): the probe must see the threads that its first call starts.
+// when it is loaded). They are started from the library's constructor on a thread of their
+// own, so that on a loaded machine they may all be running before main counts them: the
+// probe may report them, and nothing else.
 TEST(ForeignModule, SaysWhatItsRunTimeAddsToTheProgram) {
   const Outcome run = run_program({HOST_STATE}, Sink::pipe, {"LC_ALL=C.UTF-8"});
-  EXPECT_NE(run.err.find(" threads, "), std::string::npos) << run.err;
+  const std::regex threads("[0-9]+ threads, [0-9]+ before\n");
+  EXPECT_EQ(std::regex_replace(run.err, threads, ""), "");
   EXPECT_EQ(run.out, "Hello world in Pascal\n");
   EXPECT_TRUE(run.exited);
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, run.err.empty() ? 0 : 1);
 }
 #endif
 
