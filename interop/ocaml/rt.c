@@ -8,7 +8,11 @@
    would have the run-time print on stderr (v=0x3ff) or change its heap. A
    process that exits inside a call (the run-time's _p_CheckInOutRes does, on a failed
    write) skips caml_shutdown, which would run OCaml code inside the OCaml code that made
-   the call; nothing of ours is buffered in OCaml's channels. */
+   the call; nothing of ours is buffered in OCaml's channels.
+   OCaml's code runs with every floating-point exception masked (feholdexcept), and the
+   caller's environment is put back as it was when the outermost call returns: a caller may
+   trap invalid operations (a Pascal program's run-time does), and on 32-bit x86 OCaml's
+   own start-up loads a signalling NaN (Stdlib.nan) through the x87 stack. */
 #include "rt.h"
 
 #include <caml/callback.h>
@@ -27,18 +31,15 @@ static fenv_t caller_environment;
 
 static void finish_ocaml(void) {
   if (calls_running == 0) {
-    fegetenv(&caller_environment);
-    fesetenv(FE_DFL_ENV);
+    feholdexcept(&caller_environment);
     caml_shutdown();
     fesetenv(&caller_environment);
   }
 }
 
 void ocaml_enter(void) {
-  if (calls_running == 0) {
-    fegetenv(&caller_environment);
-    fesetenv(FE_DFL_ENV);
-  }
+  if (calls_running == 0)
+    feholdexcept(&caller_environment);
   if (!started) {
     started = 1;
     static struct sigaction saved[NSIG];
