@@ -27,7 +27,13 @@ static int threads(void) {
   return count;
 }
 
-static const int traps = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+/* Debian 12's qemu-ppc (7.2), which runs the 32-bit POWER tests, stops glibc's fegetexcept,
+   fegetround and feenableexcept there with SIGILL (qemu 10.0 runs them). */
+#if defined(__powerpc__) && !defined(__powerpc64__)
+static const int checks_floating_point = 0;
+#else
+static const int checks_floating_point = 1;
+#endif
 
 static void on_signal(int signal) {
   (void)signal;
@@ -47,13 +53,17 @@ int main(int argc, char** argv, char** envp) {
   const int threads_before = threads();
   char locale_before[256];
   snprintf(locale_before, sizeof locale_before, "%s", setlocale(LC_ALL, NULL));
-  /* Flags raised before are no trap of the call's (libcob's start, before main, leaves the
-     invalid and division flags of 32-bit x86 raised): clear them first, as a Pascal
-     program's start does. */
-  feclearexcept(FE_ALL_EXCEPT);
-  feenableexcept(traps);
-  const int traps_before = fegetexcept();
-  const int rounding_before = fegetround();
+  int traps_before = 0;
+  int rounding_before = 0;
+  if (checks_floating_point) {
+    /* Flags raised before are no trap of the call's (libcob's start, before main, leaves
+       the invalid and division flags of 32-bit x86 raised): clear them first, as a Pascal
+       program's start does. */
+    feclearexcept(FE_ALL_EXCEPT);
+    feenableexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    traps_before = fegetexcept();
+    rounding_before = fegetround();
+  }
 
   _p_initialize(argc, argv, envp);
   Helloworld();
@@ -83,7 +93,7 @@ int main(int argc, char** argv, char** envp) {
     fprintf(stderr, "the locale changed to %s\n", setlocale(LC_ALL, NULL));
     ++differences;
   }
-  if (fegetexcept() != traps_before || fegetround() != rounding_before) {
+  if (checks_floating_point && (fegetexcept() != traps_before || fegetround() != rounding_before)) {
     fprintf(stderr, "the floating-point traps changed to %#x, rounding to %#x\n", fegetexcept(),
             fegetround());
     ++differences;
