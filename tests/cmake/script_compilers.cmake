@@ -1,7 +1,7 @@
 # Sets script_C_compiler and script_CXX_compiler, the compilers as one program each, for the
-# build scripts and the find_package callers' own builds: a compiler that a command of
-# several words runs (one in a root of the kit's own; CMake keeps the words after the first
-# in CMAKE_<LANG>_COMPILER_ARG1) gets a script that runs them.
+# build scripts: a compiler that a command of several words runs (one in a root of the kit's
+# own; CMake keeps the words after the first in CMAKE_<LANG>_COMPILER_ARG1) gets a script
+# that runs them.
 foreach(language C CXX)
   set(script_${language}_compiler ${CMAKE_${language}_COMPILER})
   if(CMAKE_${language}_COMPILER_ARG1)
